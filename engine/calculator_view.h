@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/key.h"
+#include "engine/message_style.h"
+
+namespace sumora {
+
+// What the engine needs of the main window, and nothing more: the texts of the three labels, the
+// captions, enabled state and focus of the keys, a modal message box and a short audible signal.
+// The Qt window implements it; the tests implement it with a recording fake.
+class CalculatorView {
+public:
+    virtual ~CalculatorView() = default;
+
+    virtual std::string text(Label label) const = 0;
+    virtual void setText(Label label, std::string_view text) = 0;
+
+    virtual std::string caption(Key key) const = 0;
+    virtual bool isEnabled(Key key) const = 0;
+    virtual void setEnabled(Key key, bool enabled) = 0;
+    virtual void setFocus(Key key) = 0;
+
+    // Modal: returns when the user has closed the box.
+    virtual void showMessage(std::string_view prompt, MessageStyle style,
+                             std::string_view title) = 0;
+    virtual void beep() = 0;
+};
+
+}  // namespace sumora
