@@ -1,0 +1,88 @@
+#pragma once
+
+// The calculation engine of the main window, free of any windowing toolkit.
+//
+// Parts: the state and the reset (calculator.cpp), number entry (calculator_entry.cpp), operators
+// and evaluation with the error lock and the range handling (calculator_operators.cpp), the memory
+// register (calculator_memory.cpp) and the keyboard routing (keyboard_routing.cpp).
+//
+// The path of a key: the window turns a click into the key's *_Click handler and a typed character
+// into a *_KeyPress handler; the routing moves the focus to the key that stands for the character
+// and calls that key's click handler, so a typed key and a click are the same to the engine. A
+// handler reads the display through the CalculatorView, changes the nine state variables, and
+// writes the three labels, the keys' enabled state, the focus and any message box back to the
+// view. Every failure of a number service ends inside the handler; nothing reaches the window.
+
+#include <cstdint>
+
+#include "engine/calculator_view.h"
+#include "engine/number_value.h"
+
+namespace sumora {
+
+// The engine's 16-bit booleans.
+inline constexpr std::int16_t kTrue = -1;
+inline constexpr std::int16_t kFalse = 0;
+
+struct CalculatorState {
+    NumberValue leftValue = std::int16_t{0};    // left operand of the next evaluation
+    NumberValue resultValue = std::int16_t{0};  // last result, as its formatted display text
+    std::int16_t opIndex = 0;                   // binary operator pressed last
+    float pendingOp = -1.0F;                    // pending binary operator; negative: none
+    std::int16_t pointEntered = kFalse;         // the point key was pressed for this number
+    std::int16_t operandTaken = kFalse;         // a binary operator since the reset
+    std::int16_t newNumber = kFalse;            // the next digit starts a new number
+    std::int16_t afterEquals = kFalse;          // the equals key has just completed
+    std::int16_t errorState = kFalse;           // keys locked until AC
+};
+
+class Calculator {
+public:
+    explicit Calculator(CalculatorView& view) : view_(view) {}
+
+    const CalculatorState& state() const { return state_; }
+
+    void Form_Load();
+    void cmdAC_Click();
+
+    void cmdNum_Click(std::int16_t Index);
+    void cmdPt_Click();
+    void cmdPosNeg_Click();
+    void cmdPi_Click();
+
+    void cmdOp_Click(std::int16_t Index);
+    void cmdEq_Click();
+
+    void Mplus_Click();
+    void Msub_Click();
+    void Mdisplay_Click();
+    void Mreplace_Click();
+
+    void cmdEq_KeyPress(std::int16_t KeyAscii);
+    void cmdNum_KeyPress(std::int16_t Index, std::int16_t KeyAscii);
+    void cmdOp_KeyPress(std::int16_t Index, std::int16_t KeyAscii);
+    void cmdPt_KeyPress(std::int16_t KeyAscii);
+
+private:
+    enum class Memory : bool { empty, keep };
+    enum class LeftOperand : bool { taken, rangeError };
+
+    void clearAll(Memory memory);
+    void Error_Operation();
+    void lockWith(std::string_view message);
+    void rangeError();
+    bool evaluate(std::int16_t op);
+    LeftOperand takeLeftOperandFromDisplay();
+    void markNewNumber();
+
+    void keyboard_Press(std::int16_t KeyAscii);
+    void cal_Click(std::int16_t key);
+
+    CalculatorView& view_;
+    CalculatorState state_;
+    // The point key that starts a new number has already taken the left operand, so the digit
+    // that follows must not take the display ("0" by then) again.
+    bool leftTakenByPoint_ = false;
+};
+
+}  // namespace sumora
