@@ -1,0 +1,222 @@
+#include "ui/main_window/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+
+#include "ui/main_window/control_table.h"
+#include "ui/main_window/key_button.h"
+#include "ui/main_window/window_icon.h"
+
+namespace sumora::ui {
+
+namespace {
+
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QFont qtFont(const FontSpec& spec) {
+    QFont result(text(spec.family));
+    result.setPointSizeF(spec.pointSize);
+    result.setBold(spec.bold);
+    return result;
+}
+
+QRect pixelRect(int x, int y, int w, int h) {
+    return {pixels(x), pixels(y), pixels(w), pixels(h)};
+}
+
+QColor faceColour(Face face) {
+    switch (face) {
+        case Face::pureRed:
+            return {255, 0, 0};
+        case Face::pureGreen:
+            return {0, 255, 0};
+        case Face::system:
+            break;
+    }
+    return {};
+}
+
+std::int16_t indexIn(Key key, Key first) {
+    return static_cast<std::int16_t>(static_cast<int>(key) - static_cast<int>(first));
+}
+
+bool isDigit(Key key) {
+    return key >= Key::cmdNum0 && key <= Key::cmdNum9;
+}
+
+bool isOperator(Key key) {
+    return key >= Key::cmdOp0 && key <= Key::cmdOp5;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(platform::Platform& platform)
+    : QMainWindow(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                               Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowCloseButtonHint),
+      view_(keys_, labels_, platform),
+      engine_(view_) {
+    setObjectName("frmSumora");
+    setWindowTitle("Sumora v1.0");
+    setWindowIcon(windowIcon());
+
+    QPalette buttonFace = palette();
+    buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
+    setPalette(buttonFace);
+
+    auto* client = new QWidget(this);
+    client->setFont(qtFont(windowFont));
+    client->setFixedSize(pixels(clientWidth), pixels(clientHeight));
+    setCentralWidget(client);
+
+    buildKeys(client);
+    buildLabels(client);
+    buildLines(client);
+    buildMenus();
+    setFixedSize(sizeHint());
+
+    engine_.Form_Load();
+    keys_[static_cast<std::size_t>(Key::cmdNum0)]->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::showCentred() {
+    const QRect screen = this->screen()->availableGeometry();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen));
+    show();
+}
+
+void MainWindow::buildKeys(QWidget* client) {
+    // Created in tab order, so the focus chain is the table's order.
+    for (const KeyControl& control : keyControls) {
+        auto* key = new KeyButton(client);
+        key->setObjectName(text(control.objectName));
+        key->setText(text(control.caption));
+        key->setToolTip(text(control.toolTip));
+        key->setAccessibleName(text(control.accessibleName));
+        key->setFont(qtFont(control.font));
+        key->setGeometry(pixelRect(control.x, control.y, control.w, control.h));
+        key->setFaceColour(faceColour(control.face));
+        keys_[static_cast<std::size_t>(control.key)] = key;
+
+        const Key id = control.key;
+        connect(key, &KeyButton::clicked, this, [this, id] { click(id); });
+        if (routesTypedCharacters(id)) {
+            connect(key, &KeyButton::typed, this,
+                    [this, id](char16_t code) { type(id, static_cast<std::int16_t>(code)); });
+        }
+    }
+}
+
+void MainWindow::buildLabels(QWidget* client) {
+    for (const LabelControl& control : labelControls) {
+        auto* label = new QLabel(client);
+        label->setObjectName(text(control.objectName));
+        label->setTextFormat(Qt::PlainText);
+        label->setText(text(control.initialText));
+        label->setAccessibleName(text(control.accessibleName));
+        label->setFont(qtFont(control.font));
+        label->setGeometry(pixelRect(control.x, control.y, control.w, control.h));
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setAlignment(control.align == TextAlign::right ? Qt::AlignRight | Qt::AlignVCenter
+                                                              : Qt::AlignCenter);
+        QPalette colours = label->palette();
+        colours.setBrush(QPalette::Window,
+                         colours.brush(control.fill == LabelFill::buttonFace ? QPalette::Button
+                                                                             : QPalette::Base));
+        colours.setBrush(QPalette::WindowText,
+                         colours.brush(control.ink == LabelInk::buttonText ? QPalette::ButtonText
+                                                                           : QPalette::WindowText));
+        label->setPalette(colours);
+        label->setAutoFillBackground(true);
+        labels_[static_cast<std::size_t>(control.label)] = label;
+    }
+}
+
+void MainWindow::buildLines(QWidget* client) {
+    for (const LineControl& control : lineControls) {
+        auto* line = new QFrame(client);
+        line->setObjectName(text(control.objectName));
+        line->setFrameStyle(QFrame::HLine | QFrame::Plain);
+        line->setLineWidth(1);
+        line->setGeometry(pixels(control.x1), pixels(control.y), pixels(control.x2 - control.x1),
+                          1);
+    }
+}
+
+void MainWindow::buildMenus() {
+    for (const MenuControl& control : menuControls) {
+        QMenu* menu = menuBar()->addMenu(text(control.caption));
+        menu->setObjectName(text(control.objectName));
+        menu->menuAction()->setObjectName(text(control.objectName));
+        for (const MenuEntry& entry : control.entries) {
+            QAction* action =
+                entry.caption.empty() ? menu->addSeparator() : menu->addAction(text(entry.caption));
+            action->setObjectName(text(entry.objectName));
+        }
+    }
+    // Exit ends the program at once, without closing windows one by one.
+    connect(findChild<QAction*>("mExit"), &QAction::triggered, this, [] { QApplication::exit(0); });
+}
+
+void MainWindow::click(Key key) {
+    if (isDigit(key)) {
+        engine_.cmdNum_Click(indexIn(key, Key::cmdNum0));
+        return;
+    }
+    if (isOperator(key)) {
+        engine_.cmdOp_Click(indexIn(key, Key::cmdOp0));
+        return;
+    }
+    switch (key) {
+        case Key::cmdEq:
+            engine_.cmdEq_Click();
+            break;
+        case Key::cmdPt:
+            engine_.cmdPt_Click();
+            break;
+        case Key::cmdPosNeg:
+            engine_.cmdPosNeg_Click();
+            break;
+        case Key::cmdPi:
+            engine_.cmdPi_Click();
+            break;
+        case Key::cmdAC:
+            engine_.cmdAC_Click();
+            break;
+        case Key::Mplus:
+            engine_.Mplus_Click();
+            break;
+        case Key::Msub:
+            engine_.Msub_Click();
+            break;
+        case Key::Mdisplay:
+            engine_.Mdisplay_Click();
+            break;
+        case Key::Mreplace:
+            engine_.Mreplace_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::type(Key key, std::int16_t code) {
+    if (isDigit(key)) {
+        engine_.cmdNum_KeyPress(indexIn(key, Key::cmdNum0), code);
+    } else if (isOperator(key)) {
+        engine_.cmdOp_KeyPress(indexIn(key, Key::cmdOp0), code);
+    } else if (key == Key::cmdPt) {
+        engine_.cmdPt_KeyPress(code);
+    } else if (key == Key::cmdEq) {
+        engine_.cmdEq_KeyPress(code);
+    }
+}
+
+}  // namespace sumora::ui

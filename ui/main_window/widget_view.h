@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+
+#include "engine/calculator_view.h"
+#include "platform/platform.h"
+
+class QLabel;
+
+namespace sumora::ui {
+
+class KeyButton;
+
+using KeyButtons = std::array<KeyButton*, keyCount>;
+using Labels = std::array<QLabel*, 3>;
+
+// The engine's view over the window's widgets. Texts cross as UTF-8; message boxes go through the
+// platform so that tests can answer them without a modal loop.
+class WidgetView final : public CalculatorView {
+public:
+    WidgetView(const KeyButtons& keys, const Labels& labels, platform::Platform& platform);
+
+    std::string text(Label label) const override;
+    void setText(Label label, std::string_view text) override;
+
+    std::string caption(Key key) const override;
+    bool isEnabled(Key key) const override;
+    void setEnabled(Key key, bool enabled) override;
+    void setFocus(Key key) override;
+
+    void showMessage(std::string_view prompt, MessageStyle style, std::string_view title) override;
+    void beep() override;
+
+private:
+    KeyButton& key(Key key) const;
+    QLabel& label(Label label) const;
+
+    const KeyButtons& keys_;
+    const Labels& labels_;
+    platform::Platform& platform_;
+};
+
+}  // namespace sumora::ui
