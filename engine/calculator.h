@@ -34,6 +34,8 @@ struct CalculatorState {
     std::int16_t newNumber = kFalse;            // the next digit starts a new number
     std::int16_t afterEquals = kFalse;          // the equals key has just completed
     std::int16_t errorState = kFalse;           // keys locked until AC
+
+    friend bool operator==(const CalculatorState&, const CalculatorState&) = default;
 };
 
 class Calculator {

@@ -1,0 +1,86 @@
+// Key events per second through the engine, with a view that only keeps the label texts.
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "engine/calculator.h"
+
+namespace {
+
+using sumora::Calculator;
+using sumora::Key;
+using sumora::Label;
+
+class NullView : public sumora::CalculatorView {
+public:
+    std::string text(Label label) const override { return texts_[static_cast<int>(label)]; }
+    void setText(Label label, std::string_view text) override {
+        texts_[static_cast<int>(label)] = text;
+    }
+    std::string caption(Key key) const override {
+        return std::string(captions[static_cast<int>(key)]);
+    }
+    bool isEnabled(Key) const override { return true; }
+    void setEnabled(Key, bool) override {}
+    void setFocus(Key) override {}
+    void showMessage(std::string_view, sumora::MessageStyle, std::string_view) override {}
+    void beep() override {}
+
+private:
+    static constexpr std::array<std::string_view, sumora::keyCount> captions = {
+        "0", "1", "2",   "3", "4", "5",   "6", "7",  "8",  "9",  "+",    "-",   "x",
+        "/", "^", "Sqr", "=", ".", "+ -", "π", "AC", "M+", "M-", "Mdis", "Mre",
+    };
+    std::array<std::string, 3> texts_{"0", "", ""};
+};
+
+// One round of typical use: entry, a chain with every binary operator, a root, memory keys and
+// typed keys; it ends with AC, so every round starts from the same state.
+void playRound(Calculator& c) {
+    c.cmdNum_Click(1);
+    c.cmdNum_Click(2);
+    c.cmdPt_Click();
+    c.cmdNum_Click(5);
+    c.cmdOp_Click(0);
+    c.cmdNum_Click(3);
+    c.cmdNum_Click(4);
+    c.cmdOp_Click(2);
+    c.cmdNum_Click(7);
+    c.cmdOp_Click(1);
+    c.cmdNum_Click(9);
+    c.cmdOp_Click(3);
+    c.cmdNum_Click(4);
+    c.cmdOp_Click(4);
+    c.cmdNum_Click(2);
+    c.cmdEq_Click();
+    c.Mplus_Click();
+    c.cmdOp_Click(5);
+    c.cmdPosNeg_Click();
+    c.Msub_Click();
+    c.cmdPi_Click();
+    c.Mreplace_Click();
+    c.Mdisplay_Click();
+    c.cmdNum_KeyPress(0, '8');
+    c.cmdNum_KeyPress(8, '+');
+    c.cmdOp_KeyPress(0, '6');
+    c.cmdEq_Click();
+    c.cmdNum_KeyPress(6, 27);
+}
+constexpr int eventsPerRound = 28;
+
+void BM_KeyEvents(benchmark::State& state) {
+    NullView view;
+    Calculator calculator(view);
+    calculator.Form_Load();
+    for (auto _ : state) {
+        playRound(calculator);
+        benchmark::DoNotOptimize(calculator.state());
+    }
+    state.SetItemsProcessed(state.iterations() * eventsPerRound);
+}
+BENCHMARK(BM_KeyEvents);
+
+}  // namespace
