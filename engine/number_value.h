@@ -23,4 +23,8 @@ Checked<NumberValue> apply(BinaryOp op, const NumberValue& left, const Decimal& 
 // A numeric test against 0: the text "0" equals 0. A text that is not a number fails.
 Checked<bool> isZero(const NumberValue& value);
 
+// The result pattern "##,##0" of number_text.h for whichever number the value holds; a text is
+// read as a DECIMAL first and, if it is not a number, kept as it is.
+std::string formatWholeGroupedHalfAwayFromZero(const NumberValue& value);
+
 }  // namespace sumora

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "engine/number_text.h"
+#include "engine/number_value.h"
+
+namespace sumora {
+namespace {
+
+Decimal number(std::string_view text) {
+    const Checked<Decimal> parsed = parseDecimal(text);
+    EXPECT_TRUE(parsed.ok()) << text;
+    return parsed.value;
+}
+
+struct ApplyCase {
+    std::string_view name;
+    BinaryOp op;
+    NumberValue left;
+    std::string_view right;
+    std::string_view want;  // "##,##0" text of the result, or empty on failure
+    DecimalStatus status = DecimalStatus::ok;
+};
+
+const ApplyCase applyCases[] = {
+    {"integer zero plus", BinaryOp::add, std::int16_t{0}, "5", "5"},
+    {"decimal minus", BinaryOp::subtract, Decimal{7}, "2.5", "5"},
+    {"grouped text times", BinaryOp::multiply, std::string{"1,234"}, "2", "2,468"},
+    {"text read at full precision", BinaryOp::multiply, std::string{"12345678901234567890123"},
+     "10", "123,456,789,012,345,678,901,230"},
+    {"text divided", BinaryOp::divide, std::string{"7"}, "2", "4"},
+    {"division by zero", BinaryOp::divide, std::string{"7"}, "0", "",
+     DecimalStatus::divisionByZero},
+    {"message text on the left", BinaryOp::add, std::string{"Answer too large or small"}, "1", "",
+     DecimalStatus::invalidText},
+    {"sum beyond the range", BinaryOp::add, std::string{"79,228,162,514,264,337,593,543,950,335"},
+     "1", "", DecimalStatus::overflow},
+    {"power", BinaryOp::power, std::string{"2"}, "10", "1,024"},
+    {"power of a negative base with whole exponent", BinaryOp::power, Decimal{-2}, "3", "-8"},
+    {"root by power", BinaryOp::power, std::string{"9"}, "0.5", "3"},
+    {"zero to the zeroth", BinaryOp::power, std::int16_t{0}, "0", "1"},
+    {"zero to a negative power", BinaryOp::power, std::int16_t{0}, "-1", "",
+     DecimalStatus::overflow},
+    {"negative base, fractional exponent", BinaryOp::power, Decimal{-8}, "0.5", "",
+     DecimalStatus::overflow},
+    {"power beyond a double", BinaryOp::power, std::string{"10"}, "400", "",
+     DecimalStatus::overflow},
+    {"power beyond the DECIMAL range is still a result", BinaryOp::power, std::string{"10"}, "30",
+     "1,000,000,000,000,000,000,000,000,000,000"},
+    {"double left operand", BinaryOp::add, 1.5, "1", "3"},
+};
+
+TEST(ApplyNumberValue, ComputesInTheRightKind) {
+    for (const ApplyCase& c : applyCases) {
+        SCOPED_TRACE(c.name);
+        const Checked<NumberValue> got = apply(c.op, c.left, number(c.right));
+        EXPECT_EQ(got.status, c.status);
+        if (c.status == DecimalStatus::ok) {
+            EXPECT_EQ(formatWholeGroupedHalfAwayFromZero(got.value), c.want);
+            EXPECT_EQ(std::holds_alternative<double>(got.value), c.op == BinaryOp::power);
+        }
+    }
+}
+
+struct ZeroCase {
+    std::string_view name;
+    NumberValue value;
+    bool want;
+    DecimalStatus status = DecimalStatus::ok;
+};
+
+const ZeroCase zeroCases[] = {
+    {"integer zero", std::int16_t{0}, true},
+    {"text zero", std::string{"0"}, true},
+    {"grouped text", std::string{"1,000"}, false},
+    {"decimal zero with scale", Decimal{}, true},
+    {"tiny double is not zero", 1e-60, false},
+    {"negative zero double", -0.0, true},
+    {"text that is not a number", std::string{"Invalid Square Root"}, false,
+     DecimalStatus::invalidText},
+};
+
+TEST(IsZero, TestsNumerically) {
+    for (const ZeroCase& c : zeroCases) {
+        SCOPED_TRACE(c.name);
+        const Checked<bool> got = isZero(c.value);
+        EXPECT_EQ(got.status, c.status);
+        EXPECT_EQ(got.value, c.want);
+    }
+}
+
+}  // namespace
+}  // namespace sumora
