@@ -1,0 +1,23 @@
+# The program's identity as the outside world reads it. The version is stated once, in
+# project(VERSION); everything else is derived from it here.
+
+# The application id names the desktop entry, the icons and the metainfo alike.
+set(SUMORA_APP_ID "org.sumora.Sumora")
+
+# The version as the program shows it: the major number, a point and the minor number in two
+# digits ("1.00").
+if(PROJECT_VERSION_MINOR LESS 10)
+    set(SUMORA_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.0${PROJECT_VERSION_MINOR}")
+else()
+    set(SUMORA_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
+endif()
+
+# Windows' version resource wants four numbers; project(VERSION 1.0) leaves the last two unset.
+set(SUMORA_VERSION_NUMBERS "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR}")
+foreach(part IN ITEMS PATCH TWEAK)
+    if("${PROJECT_VERSION_${part}}" STREQUAL "")
+        string(APPEND SUMORA_VERSION_NUMBERS ",0")
+    else()
+        string(APPEND SUMORA_VERSION_NUMBERS ",${PROJECT_VERSION_${part}}")
+    endif()
+endforeach()
