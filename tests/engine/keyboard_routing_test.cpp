@@ -48,8 +48,8 @@ TEST(KeyboardRouting, KeyTable) {
 }
 
 TEST(KeyboardRouting, OtherCodesAreIgnored) {
-    constexpr std::int16_t codes[] = {0,  8,  13, 32, 34,  36,  44,  48 - 1, 58,  61,
-                                      65, 88, 91, 95, 120, 127, 255, -1,     1000};
+    constexpr std::int16_t codes[] = {0,  8,  13, 32, 34,  36,  44,  33, 58,  61,
+                                      65, 88, 91, 95, 120, 127, 255, -1, 1000};
     for (std::int16_t code : codes) {
         SCOPED_TRACE(code);
         Session session;
@@ -88,8 +88,9 @@ TEST(KeyboardRouting, EnterAndSpacePressTheFocusedKey) {
         {"Space repeats an operator", "'2+' Space", "cmdOp0", "4", "+"},
         {"Enter on the equals key", "'7+5' @cmdEq Enter", "cmdEq", "12", "="},
         {"Escape from an operator", "'7+' Esc", "cmdNum0", "0", ""},
+        // The "2" is dropped: the message is longer than a number may grow.
         {"typing goes on after the range message", "'99999999999999***2+3' @cmdEq Enter", "cmdEq",
-         "5", "="},
+         "3", "="},
     };
     expectRouting(cases);
 }
