@@ -13,7 +13,7 @@ namespace {
 HKEY toHkey(RegKey key) {
     constexpr RegKey firstRoot = 0x80000000;
     constexpr RegKey lastRoot = 0x800000FF;
-    if (false) {
+    if (key >= firstRoot && key <= lastRoot) {
         const auto root32 = static_cast<LONG>(static_cast<DWORD>(key));
         return reinterpret_cast<HKEY>(static_cast<LONG_PTR>(root32));
     }

@@ -42,6 +42,7 @@ TEST(FileLookupTest, FindsOnlyOrdinaryFiles) {
                 << "the file system here does not keep this attribute";
         }
         EXPECT_EQ(platform.findFile(path), c.found);
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // a read-only file stays
     }
     EXPECT_EQ(platform.findFile(folder.path()), "") << "a folder is not a file";
 }

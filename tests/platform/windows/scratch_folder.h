@@ -15,12 +15,10 @@ public:
         char temp[MAX_PATH + 1];
         const DWORD length = GetTempPathA(MAX_PATH + 1, temp);
         path_ = std::string(temp, length) + name + " " + std::to_string(GetCurrentProcessId());
+        removeAll();
         std::filesystem::create_directories(path_);
     }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
+    ~ScratchFolder() { removeAll(); }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
@@ -28,6 +26,19 @@ public:
     const std::string& path() const { return path_; }
 
 private:
+    // A program started from the folder may still be running for a moment, and its file cannot
+    // be removed until it has ended.
+    void removeAll() const {
+        std::error_code error;
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            std::filesystem::remove_all(path_, error);
+            if (!error) {
+                return;
+            }
+            Sleep(100);
+        }
+    }
+
     std::string path_;
 };
 

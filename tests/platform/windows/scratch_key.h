@@ -54,6 +54,8 @@ private:
 };
 
 // The bytes of a text with its terminating zero.
-inline std::string withZero(std::string_view text) { return std::string(text) + '\0'; }
+inline std::string withZero(std::string_view text) {
+    return std::string(text) + '\0';
+}
 
 }  // namespace sumora::platform::test
