@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -123,6 +124,33 @@ TEST(PlainText, DropsTrailingZerosAndGrouping) {
         ASSERT_TRUE(value.ok());
         EXPECT_EQ(plainText(value.value), c.want);
     }
+}
+
+// Puts the process locale back however the test ends.
+class ProcessLocale {
+public:
+    ProcessLocale() : saved_(std::setlocale(LC_ALL, nullptr)) {}
+    ~ProcessLocale() { std::setlocale(LC_ALL, saved_.c_str()); }
+    ProcessLocale(const ProcessLocale&) = delete;
+    ProcessLocale& operator=(const ProcessLocale&) = delete;
+
+private:
+    std::string saved_;
+};
+
+TEST(NumberText, IgnoresALocaleWithADecimalComma) {
+    const ProcessLocale restore;
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+    }
+    const Checked<Decimal> read = parseDecimal("1,234.5");
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(plainText(read.value), "1234.5");
+    EXPECT_EQ(formatWholeGroupedHalfAwayFromZero(read.value), "1,235");
+    EXPECT_EQ(read.value.toDouble(), 1234.5);
+    EXPECT_EQ(parseDecimal("1.234,5").status, DecimalStatus::invalidText);
+    EXPECT_EQ(doubleToText(std::sqrt(2.0)), "1.4142135623731");
+    EXPECT_EQ(formatWholeGroupedHalfAwayFromZero(1234567.5), "1,234,568");
 }
 
 }  // namespace
