@@ -22,13 +22,6 @@ BinaryOp binaryOpOf(std::int16_t index) {
     return index >= 0 && index <= 3 ? static_cast<BinaryOp>(index) : BinaryOp::power;
 }
 
-std::string formatResult(const NumberValue& value) {
-    if (const auto* decimal = std::get_if<Decimal>(&value)) {
-        return formatWholeGroupedHalfAwayFromZero(*decimal);
-    }
-    return formatWholeGroupedHalfAwayFromZero(std::get<double>(value));
-}
-
 }  // namespace
 
 void Calculator::cmdOp_Click(std::int16_t Index) {
@@ -94,7 +87,7 @@ bool Calculator::evaluate(std::int16_t op) {
     }
     markNewNumber();
     state_.afterEquals = kFalse;
-    state_.resultValue = formatResult(result.value);
+    state_.resultValue = formatWholeGroupedHalfAwayFromZero(result.value);
     // Every evaluation continues the chain from its own result, never from a stale operand.
     state_.leftValue = state_.resultValue;
     view_.setText(Label::lblDisp, std::get<std::string>(state_.resultValue));
