@@ -21,3 +21,11 @@ foreach(part IN ITEMS PATCH TWEAK)
         string(APPEND SUMORA_VERSION_NUMBERS ",${PROJECT_VERSION_${part}}")
     endif()
 endforeach()
+
+# Published with the desktop metadata. The web addresses are placeholders under a reserved domain
+# until the project has a home of its own; packagers set them on the command line.
+set(SUMORA_RELEASE_DATE "2026-12-06")
+set(SUMORA_PROJECT_LICENSE "LicenseRef-proprietary")
+set(SUMORA_HOMEPAGE_URL "https://sumora.example.org" CACHE STRING "Sumora's home page")
+set(SUMORA_SCREENSHOT_URL "${SUMORA_HOMEPAGE_URL}/screenshots" CACHE STRING
+    "Web folder that holds the files of docs/screenshots")
