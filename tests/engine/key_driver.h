@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 #include "engine/calculator.h"
 #include "tests/engine/fake_calculator_view.h"
@@ -65,36 +66,22 @@ private:
             calculator_.cmdOp_Click(indexIn(key, Key::cmdOp0));
             return;
         }
-        switch (key) {
-            case Key::cmdEq:
-                calculator_.cmdEq_Click();
-                break;
-            case Key::cmdPt:
-                calculator_.cmdPt_Click();
-                break;
-            case Key::cmdPosNeg:
-                calculator_.cmdPosNeg_Click();
-                break;
-            case Key::cmdPi:
-                calculator_.cmdPi_Click();
-                break;
-            case Key::cmdAC:
-                calculator_.cmdAC_Click();
-                break;
-            case Key::Mplus:
-                calculator_.Mplus_Click();
-                break;
-            case Key::Msub:
-                calculator_.Msub_Click();
-                break;
-            case Key::Mdisplay:
-                calculator_.Mdisplay_Click();
-                break;
-            case Key::Mreplace:
-                calculator_.Mreplace_Click();
-                break;
-            default:
-                break;
+        using Handler = void (Calculator::*)();
+        constexpr std::pair<Key, Handler> handlers[] = {
+            {Key::cmdEq, &Calculator::cmdEq_Click},
+            {Key::cmdPt, &Calculator::cmdPt_Click},
+            {Key::cmdPosNeg, &Calculator::cmdPosNeg_Click},
+            {Key::cmdPi, &Calculator::cmdPi_Click},
+            {Key::cmdAC, &Calculator::cmdAC_Click},
+            {Key::Mplus, &Calculator::Mplus_Click},
+            {Key::Msub, &Calculator::Msub_Click},
+            {Key::Mdisplay, &Calculator::Mdisplay_Click},
+            {Key::Mreplace, &Calculator::Mreplace_Click},
+        };
+        for (const auto& [handlerKey, handler] : handlers) {
+            if (handlerKey == key) {
+                (calculator_.*handler)();
+            }
         }
     }
 
