@@ -20,13 +20,16 @@ WideUint magnitudeOf(const Decimal& value) {
 Decimal withoutTrailingZeros(Decimal value, int smallestScale) {
     WideUint mantissa = magnitudeOf(value);
     int scale = value.scale();
-    while (scale > smallestScale && !mantissa.isZero()) {
-        WideUint shorter = mantissa;
-        if (shorter.divideBy(10) != 0) {
-            break;
+    // Up to 28 zeros go in steps of nine, four, two and one digits rather than one by one.
+    for (const int step : {9, 4, 2, 1}) {
+        while (scale - step >= smallestScale) {
+            WideUint shorter = mantissa;
+            if (shorter.divideBy(WideUint::powerOfTen32(step)) != 0) {
+                break;
+            }
+            mantissa = shorter;
+            scale -= step;
         }
-        mantissa = shorter;
-        --scale;
     }
     const auto limbs = mantissa.low96();
     return Decimal::fromParts(value.isNegative(), limbs[2], limbs[1], limbs[0], scale).value;
