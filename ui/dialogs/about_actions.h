@@ -1,0 +1,38 @@
+#pragma once
+
+// What the About dialog does beyond showing itself, free of any windowing toolkit so that it can
+// be tested against the fake platform and against a real registry: finding and starting the
+// system-information tool, reading a registry value, and opening the author's mail link.
+
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+
+namespace sumora::dialogs {
+
+inline constexpr std::string_view applicationTitle = "Sumora";
+inline constexpr std::string_view authorAddress = "sumora@example.com";
+
+// The e-mail label's caption, tag (the link template) and tooltip.
+std::string emailCaption();
+std::string emailTag();
+std::string emailToolTip();
+
+// Reads the value `SubKeyRef` of the key `KeyName` under `KeyRoot` into `KeyVal`: REG_SZ as its
+// text, REG_DWORD as the signed decimal text of the number; a value of any other type counts as
+// found and leaves `KeyVal` as it was. False, with `KeyVal` empty, when the key cannot be opened
+// for reading or the value cannot be read into 1024 bytes. A value of size 0 raises a
+// PlatformError. The key is closed on every path.
+bool GetKeyValue(platform::Platform& platform, platform::RegKey KeyRoot, const std::string& KeyName,
+                 const std::string& SubKeyRef, std::string& KeyVal);
+
+// Starts the system-information tool found through the registry, or tells the user that it is
+// unavailable.
+void StartSysInfo(platform::Platform& platform);
+
+// Opens the link made from the e-mail label's tag and caption with the shell, and tells the user
+// when that fails. Making the label red afterwards is the dialog's part.
+void followEmailLink(platform::Platform& platform, std::string_view tag, std::string_view caption);
+
+}  // namespace sumora::dialogs

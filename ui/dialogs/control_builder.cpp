@@ -1,0 +1,109 @@
+#include "ui/dialogs/control_builder.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "ui/dialogs/link_label.h"
+
+namespace sumora::dialogs {
+
+namespace {
+
+QFont qtFont(const FontSpec& spec) {
+    QFont font(qtText(spec.family));
+    font.setPointSizeF(spec.pointSize);
+    font.setBold(spec.bold);
+    return font;
+}
+
+void setBorder(QFrame& frame, Border border) {
+    switch (border) {
+        case Border::sunken:
+            frame.setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+            break;
+        case Border::single:
+            frame.setFrameStyle(QFrame::Box | QFrame::Plain);
+            frame.setLineWidth(1);
+            break;
+        case Border::none:
+            break;
+    }
+}
+
+QWidget* createWidget(const Control& control, QWidget* container) {
+    switch (control.kind) {
+        case Kind::picture: {
+            auto* picture = new QLabel(container);
+            // A picture that is missing leaves the box empty.
+            picture->setPixmap(QPixmap(qtText(control.text)));
+            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            setBorder(*picture, control.border);
+            return picture;
+        }
+        case Kind::button:
+            return new QPushButton(qtText(control.text), container);
+        case Kind::label:
+        case Kind::link: {
+            auto* label =
+                control.kind == Kind::link ? new LinkLabel(container) : new QLabel(container);
+            label->setTextFormat(Qt::PlainText);
+            label->setText(qtText(control.text));
+            label->setAlignment(control.centred ? Qt::AlignHCenter | Qt::AlignTop
+                                                : Qt::AlignLeft | Qt::AlignTop);
+            label->setWordWrap(true);
+            setBorder(*label, control.border);
+            return label;
+        }
+        case Kind::line: {
+            auto* line = new QFrame(container);
+            line->setFrameStyle(QFrame::HLine | QFrame::Plain);
+            line->setLineWidth(1);
+            return line;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+QString qtText(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+void buildWindow(QWidget& window, const WindowSpec& spec, std::span<const Control> controls) {
+    window.setObjectName(qtText(spec.objectName));
+    window.setWindowTitle(qtText(spec.caption));
+    window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          (spec.sizable ? Qt::WindowFlags() : Qt::MSWindowsFixedSizeDialogHint));
+    window.setFont(qtFont(spec.font));
+    const QSize client(pixels(spec.clientWidth), pixels(spec.clientHeight));
+    if (spec.sizable) {
+        window.resize(client);
+    } else {
+        window.setFixedSize(client);
+    }
+
+    // Created in tab order, so the focus chain follows the tab indices.
+    for (const Control& control : controls) {
+        QWidget* container = control.container.empty()
+                                 ? &window
+                                 : window.findChild<QWidget*>(qtText(control.container));
+        QWidget* widget = createWidget(control, container);
+        widget->setObjectName(qtText(control.objectName));
+        if (control.kind == Kind::line) {
+            widget->setGeometry(pixels(control.x), pixels(control.y), pixels(control.w), 1);
+            continue;
+        }
+        if (control.kind != Kind::picture) {
+            widget->setFont(qtFont(control.font));
+        }
+        widget->setGeometry(pixels(control.x), pixels(control.y), pixels(control.w),
+                            pixels(control.h));
+    }
+}
+
+}  // namespace sumora::dialogs
