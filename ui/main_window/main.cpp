@@ -3,9 +3,9 @@
 
 #include <QApplication>
 
+#include "platform/system_platform.h"
 #include "ui/main_window/display_check.h"
 #include "ui/main_window/main_window.h"
-#include "ui/main_window/message_box_platform.h"
 
 namespace {
 
@@ -40,8 +40,8 @@ int main(int argc, char* argv[]) {
     QApplication application(qtArgc, argv);
     qInstallMessageHandler(nullptr);
 
-    sumora::ui::MessageBoxPlatform platform;
-    sumora::ui::MainWindow window(platform);
+    const auto platform = sumora::platform::makeSystemPlatform();
+    sumora::ui::MainWindow window(*platform);
     window.showCentred();
     return QApplication::exec();
 }

@@ -140,11 +140,14 @@ void MainWindow::buildLabels(QWidget* client) {
 }
 
 void MainWindow::buildLines(QWidget* client) {
+    // A filled strip rather than a drawn line, so that the rule stays whole at any scale factor.
     for (const LineControl& control : lineControls) {
-        auto* line = new QFrame(client);
+        auto* line = new QWidget(client);
         line->setObjectName(text(control.objectName));
-        line->setFrameStyle(QFrame::HLine | QFrame::Plain);
-        line->setLineWidth(1);
+        QPalette ink = line->palette();
+        ink.setBrush(QPalette::Window, ink.windowText());
+        line->setPalette(ink);
+        line->setAutoFillBackground(true);
         line->setGeometry(pixels(control.x1), pixels(control.y), pixels(control.x2 - control.x1),
                           1);
     }
