@@ -58,9 +58,13 @@ QWidget* createWidget(const Control& control, QWidget* container) {
             return label;
         }
         case Kind::line: {
-            auto* line = new QFrame(container);
-            line->setFrameStyle(QFrame::HLine | QFrame::Plain);
-            line->setLineWidth(1);
+            // A filled strip rather than a drawn line, so that the rule stays whole at any
+            // scale factor.
+            auto* line = new QWidget(container);
+            QPalette ink = line->palette();
+            ink.setBrush(QPalette::Window, ink.windowText());
+            line->setPalette(ink);
+            line->setAutoFillBackground(true);
             return line;
         }
     }
