@@ -1,5 +1,6 @@
 #include "engine/number_value.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "engine/decimal_rounding.h"
@@ -39,16 +40,35 @@ struct ToDecimal {
     Checked<Decimal> operator()(const std::string& v) const { return parseDecimal(v); }
 };
 
+// A text beyond the DECIMAL range, such as an earlier power result of up to 309 digits, is still
+// a number to double arithmetic.
+Checked<double> textToDouble(const std::string& text) {
+    const Checked<Decimal> number = parseDecimal(text);
+    if (number.status != DecimalStatus::overflow) {
+        return {number.value.toDouble(), number.status};
+    }
+    std::string ungrouped;
+    ungrouped.reserve(text.size());
+    for (const char c : text) {
+        if (c != ',') {
+            ungrouped += c;
+        }
+    }
+    double value = 0.0;
+    const auto read = std::from_chars(ungrouped.data(), ungrouped.data() + ungrouped.size(), value);
+    if (read.ec != std::errc{} || !std::isfinite(value)) {
+        return {0.0, DecimalStatus::overflow};
+    }
+    return {value, DecimalStatus::ok};
+}
+
 struct ToDouble {
     Checked<double> operator()(std::int16_t v) const {
         return {static_cast<double>(v), DecimalStatus::ok};
     }
     Checked<double> operator()(const Decimal& v) const { return {v.toDouble(), DecimalStatus::ok}; }
     Checked<double> operator()(double v) const { return {v, DecimalStatus::ok}; }
-    Checked<double> operator()(const std::string& v) const {
-        const Checked<Decimal> number = parseDecimal(v);
-        return {number.value.toDouble(), number.status};
-    }
+    Checked<double> operator()(const std::string& v) const { return textToDouble(v); }
 };
 
 Checked<NumberValue> fromDecimal(Checked<Decimal> result) {
@@ -100,6 +120,10 @@ Checked<bool> isZero(const NumberValue& value) {
         Checked<bool> operator()(double v) const { return {v == 0.0, DecimalStatus::ok}; }
         Checked<bool> operator()(const std::string& v) const {
             const Checked<Decimal> number = parseDecimal(v);
+            // A number too large for a DECIMAL is still a number, and not zero.
+            if (number.status == DecimalStatus::overflow) {
+                return {false, DecimalStatus::ok};
+            }
             return {number.ok() && number.value.isZero(), number.status};
         }
     };

@@ -49,6 +49,12 @@ const ApplyCase applyCases[] = {
      DecimalStatus::overflow},
     {"power beyond the DECIMAL range is still a result", BinaryOp::power, std::string{"10"}, "30",
      "1,000,000,000,000,000,000,000,000,000,000"},
+    // 10^30 is shown in full after a power; only the DECIMAL operators refuse it.
+    {"power of an earlier result beyond the DECIMAL range", BinaryOp::power,
+     std::string{"1,000,000,000,000,000,000,000,000,000,000"}, "2",
+     "1,000,000,000,000,000,000,000,000,000,000,000,000,000,000,000,000,000,000,000,000"},
+    {"sum with an earlier result beyond the DECIMAL range", BinaryOp::add,
+     std::string{"1,000,000,000,000,000,000,000,000,000,000"}, "2", "", DecimalStatus::overflow},
     {"double left operand", BinaryOp::add, 1.5, "1", "3"},
 };
 
@@ -78,6 +84,8 @@ const ZeroCase zeroCases[] = {
     {"decimal zero with scale", Decimal{}, true},
     {"tiny double is not zero", 1e-60, false},
     {"negative zero double", -0.0, true},
+    {"text beyond the DECIMAL range", std::string{"1,000,000,000,000,000,000,000,000,000,000"},
+     false},
     {"text that is not a number", std::string{"Invalid Square Root"}, false,
      DecimalStatus::invalidText},
 };
