@@ -71,9 +71,14 @@ private:
 
     void clearAll(Memory memory);
     void Error_Operation();
+    // The error lock: keys disabled, "E" shown, the message on the display, the focus on AC.
     void lockWith(std::string_view message);
+    // Message box, clear-all that keeps the memory, "Answer too large or small" on the display.
     void rangeError();
+    // False when a number service failed; the caller then runs the range handling.
     bool evaluate(std::int16_t op);
+    // A display that is not a number gives 0; one beyond the DECIMAL range runs the range
+    // handling.
     LeftOperand takeLeftOperandFromDisplay();
     void markNewNumber();
 

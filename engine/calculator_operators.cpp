@@ -51,8 +51,8 @@ void Calculator::cmdOp_Click(std::int16_t Index) {
         state_.pendingOp = newOp;
     } else {
         if (state_.operandTaken != kTrue) {
-            // The first operator since the reset: the shown value is the left operand, whatever
-            // the display does before the next number starts.
+            // The first operator since the reset takes the shown value as the left operand now,
+            // so that an evaluation before any new number ("5 - =") finds no stale operand.
             if (takeLeftOperandFromDisplay() == LeftOperand::rangeError) {
                 return;
             }
