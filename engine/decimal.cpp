@@ -32,29 +32,34 @@ Decimal Decimal::negated() const {
 }
 
 double Decimal::toDouble() const {
-    // The digits with a decimal exponent, read by from_chars: correctly rounded and free of any
+    // A mantissa below 2^53 and a power of ten up to 10^22 are both exact doubles, so a single
+    // division rounds correctly.
+    constexpr std::array<double, 23> exactPowersOfTen = {
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (limbs_[2] == 0 && limbs_[1] < (1U << 21) && scale_ < exactPowersOfTen.size()) {
+        const auto magnitude = static_cast<double>((std::uint64_t{limbs_[1]} << 32) | limbs_[0]) /
+                               exactPowersOfTen[scale_];
+        return negative_ ? -magnitude : magnitude;
+    }
+    // Otherwise "-digitse-scale", read by from_chars: correctly rounded too, and free of any
     // locale.
     std::array<char, 40> text{};
+    char* const digitsEnd = text.data() + 31;
+    char* begin = digitsEnd;
     WideUint rest{limbs_};
-    char* end = text.data() + text.size();
-    char* begin = end;
-    const char* exponent = "e-";
     do {
         *--begin = static_cast<char>('0' + rest.divideBy(10));
     } while (!rest.isZero());
-    std::array<char, 48> number{};
-    char* out = number.data();
-    if (isNegative()) {
-        *out++ = '-';
+    if (negative_) {
+        *--begin = '-';
     }
-    for (const char* p = begin; p != end; ++p) {
-        *out++ = *p;
-    }
-    *out++ = exponent[0];
-    *out++ = exponent[1];
-    out = std::to_chars(out, number.data() + number.size(), int{scale_}).ptr;
+    char* end = digitsEnd;
+    *end++ = 'e';
+    *end++ = '-';
+    end = std::to_chars(end, text.data() + text.size(), int{scale_}).ptr;
     double value = 0.0;
-    std::from_chars(number.data(), out, value);
+    std::from_chars(begin, end, value);
     return value;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -286,6 +287,17 @@ TEST(DecimalArithmetic, AgreesWithExactComputationOnRandomOperands) {
         if (!b.isZero()) {
             EXPECT_EQ(textOf(divide(a, b)), roundExact(exactQuotient(a, b)));
         }
+    }
+}
+
+TEST(Decimal, ConvertsRandomValuesToTheNearestDouble) {
+    std::mt19937_64 random{seed};
+    for (int i = 0; i < rounds; ++i) {
+        const Decimal value = randomDecimal(random);
+        const std::string text = plainText(value);
+        double nearest = 0.0;
+        std::from_chars(text.data(), text.data() + text.size(), nearest);
+        EXPECT_EQ(value.toDouble(), nearest) << text;
     }
 }
 
