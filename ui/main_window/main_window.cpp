@@ -62,7 +62,8 @@ MainWindow::MainWindow(platform::Platform& platform)
                                Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowCloseButtonHint),
       view_(keys_, labels_, platform),
-      engine_(view_) {
+      engine_(view_),
+      menuCommands_(platform, *this) {
     setObjectName("frmSumora");
     setWindowTitle("Sumora v1.0");
     setWindowIcon(windowIcon());
@@ -166,7 +167,19 @@ void MainWindow::buildMenus() {
     }
     // Exit ends the program at once, without closing windows one by one.
     connect(findChild<QAction*>("mExit"), &QAction::triggered, this, [] { QApplication::exit(0); });
-}
+
+    using Command = void (dialogs::MenuCommands::*)();
+    const std::pair<const char*, Command> commands[] = {
+        {"mSave", &dialogs::MenuCommands::mSave_Click},
+        {"mPrint", &dialogs::MenuCommands::mPrint_Click},
+        {"mLicense", &dialogs::MenuCommands::mLicense_Click},
+        {"mBugs", &dialogs::MenuCommands::mBugs_Click},
+        {"mAbout", &dialogs::MenuCommands::mAbout_Click},
+    };
+    for (const auto& [name, command] : commands) {
+        connect(findChild<QAction*>(name), &QAction::triggered, this,
+                [this, command] { (menuCommands_.*command)(); });
+    }
 
 void MainWindow::click(Key key) {
     if (isDigit(key)) {

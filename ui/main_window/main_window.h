@@ -13,6 +13,7 @@
 
 #include "engine/calculator.h"
 #include "platform/platform.h"
+#include "ui/dialogs/menu_commands.h"
 #include "ui/main_window/widget_view.h"
 
 namespace sumora::ui {
@@ -39,6 +40,7 @@ private:
     Labels labels_{};
     WidgetView view_;
     Calculator engine_;
+    dialogs::MenuCommands menuCommands_;
 };
 
 }  // namespace sumora::ui

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -12,6 +13,7 @@
 
 #include "modal_watch.h"
 #include "platform/fake_platform.h"
+#include "ui/main_window/main_window.h"
 
 namespace sumora::dialogs {
 namespace {
@@ -85,6 +87,59 @@ TEST(MenuCommandsTest, DialogCommandsOpenAFreshModalDialogEachTime) {
             EXPECT_TRUE(mainWindow.findChildren<QDialog*>().isEmpty()) << "unloaded";
             EXPECT_EQ(fake.shellOpens.size(), changedTheLink ? std::size_t(opening) : 0U);
         }
+    }
+}
+
+struct CalculatorSnapshot {
+    QString display, op, memory;
+    CalculatorState state;
+    QString focus;
+    friend bool operator==(const CalculatorSnapshot&, const CalculatorSnapshot&) = default;
+};
+
+CalculatorSnapshot snapshot(const ui::MainWindow& window) {
+    const auto text = [&](const char* name) { return window.findChild<QLabel*>(name)->text(); };
+    const QWidget* focus = QApplication::focusWidget();
+    return {text("lblDisp"), text("lblOp"), text("lblMem"), window.engine().state(),
+            focus != nullptr ? focus->objectName() : QString()};
+}
+
+TEST(MenuCommandsTest, LeaveTheCalculatorAsItWas) {
+    FakePlatform fake;
+    ui::MainWindow window(fake);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // A value in memory and an addition half entered: 7 M+ + 5.
+    for (const char* key : {"cmdNum7", "Mplus", "cmdOp0", "cmdNum5"}) {
+        QTest::mouseClick(window.findChild<QPushButton*>(key), Qt::LeftButton);
+    }
+    const CalculatorSnapshot before = snapshot(window);
+    ASSERT_EQ(before.memory, "7");
+
+    const struct Case {
+        const char* menuItem;
+        const char* dialogOk;  // nullptr for a message box
+    } cases[] = {
+        {"mSave", nullptr}, {"mPrint", nullptr},    {"mLicense", nullptr},
+        {"mBugs", "cmdOK"}, {"mAbout", "Command1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.menuItem);
+        const auto boxes = fake.messageBoxes.size();
+        auto* item = window.findChild<QAction*>(c.menuItem);
+        ASSERT_NE(item, nullptr);
+        if (c.dialogOk != nullptr) {
+            EXPECT_TRUE(expectModal(
+                [&](QWidget& dialog) {
+                    QTest::mouseClick(dialog.findChild<QPushButton*>(c.dialogOk), Qt::LeftButton);
+                },
+                [&] { item->trigger(); }));
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        } else {
+            item->trigger();
+            EXPECT_EQ(fake.messageBoxes.size(), boxes + 1);
+        }
+        EXPECT_EQ(snapshot(window), before);
     }
 }
 
