@@ -10,7 +10,7 @@
 
 #include "ui/main_window/control_table.h"
 #include "ui/main_window/key_button.h"
-#include "ui/main_window/window_icon.h"
+#include "ui/main_window/sumora_icon.h"
 
 namespace sumora::ui {
 
@@ -66,7 +66,7 @@ MainWindow::MainWindow(platform::Platform& platform)
       menuCommands_(platform, *this) {
     setObjectName("frmSumora");
     setWindowTitle("Sumora v1.0");
-    setWindowIcon(windowIcon());
+    setWindowIcon(sumoraIcon());
 
     QPalette buttonFace = palette();
     buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
@@ -180,6 +180,7 @@ void MainWindow::buildMenus() {
         connect(findChild<QAction*>(name), &QAction::triggered, this,
                 [this, command] { (menuCommands_.*command)(); });
     }
+}
 
 void MainWindow::click(Key key) {
     if (isDigit(key)) {

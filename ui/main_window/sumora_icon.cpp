@@ -1,10 +1,10 @@
-#include "ui/main_window/window_icon.h"
+#include "ui/main_window/sumora_icon.h"
 
 #include <array>
 
 namespace sumora::ui {
 
-QIcon windowIcon() {
+QIcon sumoraIcon() {
     static constexpr std::array sizes{32, 48, 64, 128, 256};
     QIcon icon;
     for (const int size : sizes) {

@@ -132,3 +132,16 @@ TEST_F(LayoutTest, MenusMatchTheTableWithoutShortcuts) {
 
 }  // namespace
 }  // namespace sumora::ui
+
+namespace sumora::ui {
+namespace {
+
+TEST_F(LayoutTest, WindowCarriesTheIconInEverySize) {
+    const QList<QSize> sizes = window->windowIcon().availableSizes();
+    for (const int size : {32, 48, 64, 128, 256}) {
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+    }
+}
+
+}  // namespace
+}  // namespace sumora::ui
