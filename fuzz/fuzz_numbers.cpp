@@ -122,6 +122,11 @@ void checkDouble(double x) {
     if (read.ok() && fitsWithoutRounding(text)) {
         require(plainText(read.value) == text, "double text does not read back", text);
     }
+    // A double operand becomes the DECIMAL that its text reads as.
+    const Checked<NumberValue> asDecimal = apply(BinaryOp::add, NumberValue{x}, Decimal{});
+    require(asDecimal.status == read.status &&
+                (!read.ok() || std::get<Decimal>(asDecimal.value) == read.value),
+            "double operand differs from its text", text);
     int significant = 0;
     bool leading = true;
     for (const char c : text) {
