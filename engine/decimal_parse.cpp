@@ -62,11 +62,13 @@ Checked<Decimal> parseDecimal(std::string_view text) {
         if (isDigit(c)) {
             anyDigit = true;
             if (integerDigits > 0 || c != '0') {
-                // Past the limit the text is an overflow; only the count matters then.
+                // Past the limit the text is an overflow whatever follows; counting stops there.
                 if (integerDigits < maxIntegerDigits) {
                     digits.push(c);
                 }
-                ++integerDigits;
+                if (integerDigits <= maxIntegerDigits) {
+                    ++integerDigits;
+                }
             }
         } else if (c != ',' || !anyDigit) {
             break;
