@@ -5,47 +5,30 @@
 #include <windows.h>
 
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/windows_platform.h"
+#include "probe.h"
 #include "scratch_folder.h"
 
 namespace sumora::platform {
 namespace {
 
+using test::probeRan;
+using test::probeReport;
 using test::ScratchFolder;
-
-// What the probe at `program` wrote about how it was started, once it has; nothing if it did
-// not run within a few seconds.
-std::optional<std::string> probeReport(const std::string& program) {
-    const std::string marker = program + ".ran";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::ifstream file(marker, std::ios::binary);
-        if (file) {
-            return std::string(std::istreambuf_iterator<char>(file), {});
-        }
-        Sleep(100);
-    }
-    return std::nullopt;
-}
-
-bool fileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 class ProgramStartTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(CreateDirectoryA(programFolder_.c_str(), nullptr));
-        ASSERT_TRUE(CopyFileA(probe_.c_str(), program_.c_str(), TRUE));
-        ASSERT_TRUE(CopyFileA(probe_.c_str(), decoy_.c_str(), TRUE));
+        ASSERT_TRUE(test::installProbe(program_));
+        ASSERT_TRUE(test::installProbe(decoy_));
     }
 
     ScratchFolder folder_{"sumora start"};
-    const std::string probe_ = test::ownFolder() + "\\start_probe.exe";
     const std::string programFolder_ = folder_.path() + "\\Program Files";
     const std::string program_ = programFolder_ + "\\info tool.exe";
     // Where an unquoted command line would look first for the program above.
@@ -59,7 +42,7 @@ TEST_F(ProgramStartTest, StartsTheExactPathAndNothingElse) {
     const std::optional<std::string> report = probeReport(program_);
     ASSERT_TRUE(report.has_value()) << "the program did not run";
     EXPECT_EQ(*report, '"' + program_ + '"');
-    EXPECT_FALSE(fileExists(decoy_ + ".ran"));
+    EXPECT_FALSE(probeRan(decoy_));
 }
 
 TEST_F(ProgramStartTest, ReportsWhatCannotBeStarted) {
@@ -79,7 +62,7 @@ TEST_F(ProgramStartTest, ReportsWhatCannotBeStarted) {
         SCOPED_TRACE(c.name);
         EXPECT_FALSE(platform_.startProgram(c.path));
     }
-    EXPECT_FALSE(fileExists(decoy_ + ".ran"));
+    EXPECT_FALSE(probeRan(decoy_));
 }
 
 }  // namespace

@@ -41,7 +41,8 @@ class RegistryTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(scratch_.status(), ERROR_SUCCESS); }
 
-    ScratchKey scratch_{std::string(keyPath), storedValues()};
+    // Read-only, as an ordinary user finds HKEY_LOCAL_MACHINE.
+    ScratchKey scratch_{std::string(keyPath), storedValues(), test::KeyAccess::readOnly};
     WindowsPlatform platform_;
 };
 
@@ -55,6 +56,8 @@ TEST_F(RegistryTest, OpensKeysForReading) {
     const Case cases[] = {
         {"read access", keyPath, keyRead, errorSuccess},
         {"query access only", keyPath, keyQueryValue, errorSuccess},
+        // The mask that also asks to change the key.
+        {"read and write access", keyPath, 0x2003F, errorAccessDenied},
         {"missing key", "SOFTWARE\\Sumora Tests\\Absent", keyRead, errorFileNotFound},
     };
     for (const Case& c : cases) {

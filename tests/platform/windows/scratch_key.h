@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <sddl.h>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,16 +17,25 @@ struct StoredValue {
     std::string bytes;
 };
 
+// Who may do what with a scratch key.
+enum class KeyAccess {
+    full,
+    // As an ordinary user meets HKEY_LOCAL_MACHINE: everyone may read, nobody may change it.
+    readOnly,
+};
+
 // A key under HKEY_LOCAL_MACHINE that holds exactly `values` while the object lives; the key and
 // everything under it are deleted at the end. The path must not exist beforehand with anything
 // the tests need to keep.
 class ScratchKey {
 public:
-    ScratchKey(std::string path, const std::vector<StoredValue>& values) : path_(std::move(path)) {
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, path_.c_str());
+    ScratchKey(std::string path, const std::vector<StoredValue>& values,
+               KeyAccess access = KeyAccess::full)
+        : path_(std::move(path)) {
+        remove();
         HKEY key = nullptr;
-        status_ = RegCreateKeyExA(HKEY_LOCAL_MACHINE, path_.c_str(), 0, nullptr, 0, KEY_WRITE,
-                                  nullptr, &key, nullptr);
+        status_ = RegCreateKeyExA(HKEY_LOCAL_MACHINE, path_.c_str(), 0, nullptr, 0,
+                                  KEY_WRITE | WRITE_DAC, nullptr, &key, nullptr);
         for (const StoredValue& value : values) {
             if (status_ != ERROR_SUCCESS) {
                 break;
@@ -37,18 +48,44 @@ public:
                                      reinterpret_cast<const BYTE*>(marked.data()),
                                      static_cast<DWORD>(value.bytes.size()));
         }
+        if (status_ == ERROR_SUCCESS && access == KeyAccess::readOnly) {
+            status_ = setAccess(key, "D:P(A;;KR;;;WD)");
+        }
         if (key != nullptr) {
             RegCloseKey(key);
         }
     }
-    ~ScratchKey() { RegDeleteTreeA(HKEY_LOCAL_MACHINE, path_.c_str()); }
+    ~ScratchKey() { remove(); }
     ScratchKey(const ScratchKey&) = delete;
     ScratchKey& operator=(const ScratchKey&) = delete;
 
-    // ERROR_SUCCESS when the key and all its values were written.
+    // ERROR_SUCCESS when the key, all its values and its access rules were written.
     LSTATUS status() const { return status_; }
 
 private:
+    // `rules` in the security descriptor language: "D:P(A;;KR;;;WD)" lets everyone read.
+    static LSTATUS setAccess(HKEY key, const char* rules) {
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(rules, SDDL_REVISION_1,
+                                                                  &descriptor, nullptr)) {
+            return static_cast<LSTATUS>(GetLastError());
+        }
+        const LSTATUS status = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
+        LocalFree(descriptor);
+        return status;
+    }
+
+    // A read-only key has to be given back its full access before it can be deleted; the owner
+    // may always change the access rules.
+    void remove() const {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path_.c_str(), 0, WRITE_DAC, &key) == ERROR_SUCCESS) {
+            setAccess(key, "D:P(A;;KA;;;WD)");
+            RegCloseKey(key);
+        }
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, path_.c_str());
+    }
+
     std::string path_;
     LSTATUS status_;
 };
