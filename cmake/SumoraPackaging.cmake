@@ -6,10 +6,12 @@ set(CPACK_PACKAGE_VERSION "${SUMORA_VERSION_TEXT}")
 set(CPACK_PACKAGE_VENDOR "NIL")
 set(CPACK_PACKAGE_CONTACT "Sumora developers <sumora@example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop calculator with exact decimal arithmetic")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Sumora is a small calculator with an on-screen keypad: digits, add, subtract, multiply, \
-divide, power, square root, pi, sign change and a one-value memory. Chains of operations are \
-worked out from left to right in 96-bit decimal arithmetic.")
+# Debian shows the description as written, so its lines are kept short.
+set(CPACK_PACKAGE_DESCRIPTION [[
+Sumora is a small calculator with an on-screen keypad: digits, add,
+subtract, multiply, divide, power, square root, pi, sign change and a
+one-value memory. Chains of operations are worked out from left to right
+in 96-bit decimal arithmetic.]])
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Sumora)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
