@@ -69,11 +69,10 @@ void KeyButton::paintEvent(QPaintEvent* event) {
     option.palette.setBrush(QPalette::Button, fill);
     painter.drawControl(QStyle::CE_PushButtonLabel, option);
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(4, 4, -4, -4);
-        focus.backgroundColor = face_;
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        // Drawn here rather than by the style, which may tint the whole face when focused.
+        painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(4, 4, -5, -5));
     }
 }
 

@@ -39,7 +39,9 @@ void WidgetView::setEnabled(Key which, bool enabled) {
 }
 
 void WidgetView::setFocus(Key which) {
-    key(which).setFocus(Qt::OtherFocusReason);
+    // The engine moves the focus for typed keys; a keyboard reason lets every style show where
+    // Enter and Space will act.
+    key(which).setFocus(Qt::ShortcutFocusReason);
 }
 
 void WidgetView::showMessage(std::string_view prompt, MessageStyle style, std::string_view title) {
