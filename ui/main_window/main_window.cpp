@@ -9,6 +9,7 @@
 #include <QStyle>
 
 #include "ui/main_window/control_table.h"
+#include "ui/main_window/field_label.h"
 #include "ui/main_window/key_button.h"
 #include "ui/main_window/sumora_icon.h"
 
@@ -117,7 +118,7 @@ void MainWindow::buildKeys(QWidget* client) {
 
 void MainWindow::buildLabels(QWidget* client) {
     for (const LabelControl& control : labelControls) {
-        auto* label = new QLabel(client);
+        auto* label = new FieldLabel(client);
         label->setObjectName(text(control.objectName));
         label->setTextFormat(Qt::PlainText);
         label->setText(text(control.initialText));
