@@ -200,12 +200,6 @@ TEST(StartSysInfoTest, StartsTheToolOrSaysItIsUnavailable) {
     }
 }
 
-TEST(EmailLinkTest, LabelTextsAreMadeFromTheOneAddress) {
-    EXPECT_EQ(emailCaption(), "sumora@example.com ");
-    EXPECT_EQ(emailTag(), "mailto:sumora@example.com");
-    EXPECT_EQ(emailToolTip(), "email me at sumora@example.com");
-}
-
 TEST(EmailLinkTest, OpensTheLinkAndReportsFailures) {
     const struct Case {
         std::string_view name;

@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
-#include <QPushButton>
-#include <QTest>
 
 namespace sumora::dialogs {
 namespace {
@@ -38,17 +35,6 @@ TEST(BugsDialogTest, ResizingMovesNothing) {
     for (qsizetype i = 0; i < controls.size(); ++i) {
         EXPECT_EQ(controls[i]->geometry(), before[i]) << controls[i]->objectName().toStdString();
     }
-}
-
-TEST(BugsDialogTest, HasAnIconOfItsOwnThatShowsNothing) {
-    QApplication::setWindowIcon(QIcon(QPixmap(16, 16)));
-    QWidget mainWindow;
-    BugsDialog dialog(&mainWindow);
-
-    const QImage icon = dialog.windowIcon().pixmap(16, 16).toImage();
-    ASSERT_FALSE(icon.isNull());
-    EXPECT_EQ(icon.pixelColor(8, 8).alpha(), 0);
-    QApplication::setWindowIcon(QIcon());
 }
 
 }  // namespace
