@@ -130,16 +130,25 @@ TEST_F(LayoutTest, MenusMatchTheTableWithoutShortcuts) {
     }
 }
 
-}  // namespace
-}  // namespace sumora::ui
-
-namespace sumora::ui {
-namespace {
-
 TEST_F(LayoutTest, WindowCarriesTheIconInEverySize) {
     const QList<QSize> sizes = window->windowIcon().availableSizes();
     for (const int size : {32, 48, 64, 128, 256}) {
         EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+    }
+}
+
+TEST_F(LayoutTest, AltWithTheAccessLetterOpensItsMenu) {
+    struct Case {
+        std::string_view menu;
+        Qt::Key letter;
+    };
+    for (const Case& c : {Case{"mFile", Qt::Key_F}, Case{"mHelp", Qt::Key_H}}) {
+        SCOPED_TRACE(c.menu);
+        QTest::keyClick(QApplication::focusWidget(), c.letter, Qt::AltModifier);
+        auto* menu = child<QMenu>(c.menu);
+        EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 1000));
+        menu->close();
+        EXPECT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); }, 1000));
     }
 }
 
