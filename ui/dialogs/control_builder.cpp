@@ -12,10 +12,10 @@ namespace sumora::dialogs {
 
 namespace {
 
-QFont qtFont(const FontSpec& spec) {
-    QFont font(qtText(spec.family));
-    font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
+QFont qtFont(const FontSpec& wanted) {
+    QFont font(qtText(wanted.family));
+    font.setPointSizeF(wanted.pointSize);
+    font.setBold(wanted.bold);
     return font;
 }
 
@@ -77,15 +77,17 @@ QString qtText(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-void buildWindow(QWidget& window, const WindowSpec& spec, std::span<const Control> controls) {
-    window.setObjectName(qtText(spec.objectName));
-    window.setWindowTitle(qtText(spec.caption));
-    window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          (spec.sizable ? Qt::WindowFlags() : Qt::MSWindowsFixedSizeDialogHint));
-    window.setFont(qtFont(spec.font));
-    const QSize client(pixels(spec.clientWidth), pixels(spec.clientHeight));
-    if (spec.sizable) {
+void buildWindow(QWidget& window, const WindowAttributes& attributes,
+                 std::span<const Control> controls) {
+    window.setObjectName(qtText(attributes.objectName));
+    window.setWindowTitle(qtText(attributes.caption));
+    window.setWindowFlags(
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+        Qt::WindowCloseButtonHint |
+        (attributes.sizable ? Qt::WindowFlags() : Qt::MSWindowsFixedSizeDialogHint));
+    window.setFont(qtFont(attributes.font));
+    const QSize client(pixels(attributes.clientWidth), pixels(attributes.clientHeight));
+    if (attributes.sizable) {
         window.resize(client);
     } else {
         window.setFixedSize(client);

@@ -49,7 +49,7 @@ struct Control {
     bool centred;  // text centred, else from the top-left corner
 };
 
-struct WindowSpec {
+struct WindowAttributes {
     std::string_view objectName;
     std::string_view caption;
     int clientWidth, clientHeight;
@@ -60,7 +60,7 @@ struct WindowSpec {
 inline constexpr FontSpec arial9{"Arial", 9.0, false};
 inline constexpr FontSpec buttonFont{"MS Sans Serif", 8.25, false};
 
-inline constexpr WindowSpec aboutWindow{"frmAbout", "About", 5115, 2490, false, arial9};
+inline constexpr WindowAttributes aboutWindow{"frmAbout", "About", 5115, 2490, false, arial9};
 
 // The e-mail label's caption is made from the author's address (about_actions.h).
 inline constexpr std::array<Control, 8> aboutControls{{
@@ -102,7 +102,8 @@ inline constexpr std::array<Control, 8> aboutControls{{
      true},
 }};
 
-inline constexpr WindowSpec bugsWindow{"frmBugs", "Bugs Fix and Report", 7245, 6510, true, arial9};
+inline constexpr WindowAttributes bugsWindow{"frmBugs", "Bugs Fix and Report", 7245, 6510, true,
+                                             arial9};
 
 // The label's text is set when the dialog loads.
 inline constexpr std::array<Control, 3> bugsControls{{

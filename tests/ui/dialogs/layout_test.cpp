@@ -23,18 +23,19 @@ QString qt(std::string_view text) {
     return QString::fromUtf8(text.data(), text.size());
 }
 
-void expectWindow(QDialog& dialog, const WindowSpec& spec) {
-    EXPECT_EQ(dialog.objectName(), qt(spec.objectName));
-    EXPECT_EQ(dialog.windowTitle(), qt(spec.caption));
-    EXPECT_EQ(dialog.size(), QSize(pixels(spec.clientWidth), pixels(spec.clientHeight)));
-    EXPECT_EQ(dialog.minimumSize() == dialog.maximumSize(), !spec.sizable) << "border";
+void expectWindow(QDialog& dialog, const WindowAttributes& attributes) {
+    EXPECT_EQ(dialog.objectName(), qt(attributes.objectName));
+    EXPECT_EQ(dialog.windowTitle(), qt(attributes.caption));
+    EXPECT_EQ(dialog.size(),
+              QSize(pixels(attributes.clientWidth), pixels(attributes.clientHeight)));
+    EXPECT_EQ(dialog.minimumSize() == dialog.maximumSize(), !attributes.sizable) << "border";
     EXPECT_TRUE(dialog.isModal());
     const Qt::WindowFlags flags = dialog.windowFlags();
     EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog);
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
-    EXPECT_EQ(dialog.font().family(), qt(spec.font.family));
-    EXPECT_EQ(dialog.font().pointSizeF(), spec.font.pointSize);
+    EXPECT_EQ(dialog.font().family(), qt(attributes.font.family));
+    EXPECT_EQ(dialog.font().pointSizeF(), attributes.font.pointSize);
 }
 
 void expectControls(QDialog& dialog, std::span<const Control> controls) {
