@@ -1,6 +1,5 @@
 #include "ui/dialogs/about_actions.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -40,7 +39,8 @@ std::string decimalText(long long number) {
     return std::string(digits.data(), end);
 }
 
-// The first four data bytes, least significant first, as a signed 32-bit number.
+// The first four data bytes, least significant first, as a signed 32-bit number; past a shorter
+// value the buffer still holds its zeros.
 std::string dwordText(const std::array<unsigned char, valueBufferSize>& buffer) {
     std::uint32_t bits = 0;
     for (int i = 3; i >= 0; --i) {
@@ -83,6 +83,7 @@ bool GetKeyValue(Platform& platform, RegKey KeyRoot, const std::string& KeyName,
     std::array<unsigned char, valueBufferSize> buffer{};
     std::uint32_t type = 0;
     std::uint32_t size = buffer.size();
+    // A size beyond the buffer, even with success reported, is a value too long to have been read.
     if (platform.regQueryValueEx(key.handle(), SubKeyRef, type, buffer.data(), size) !=
             platform::errorSuccess ||
         size > buffer.size()) {
@@ -90,13 +91,13 @@ bool GetKeyValue(Platform& platform, RegKey KeyRoot, const std::string& KeyName,
         return false;
     }
     if (size == 0) {
+        // Nothing to trim: the error leaves at once, and the key is still closed on the way out.
         throw PlatformError("Invalid procedure call or argument", 5);
     }
-    const std::size_t length = buffer[size - 1] == 0 ? size - 1 : size;
-    const std::string text(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(length));
-
     if (type == platform::regSz) {
-        KeyVal = text;
+        // The terminating zero, where the data has one, is not part of the text.
+        const std::size_t length = buffer[size - 1] == 0 ? size - 1 : size;
+        KeyVal.assign(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(length));
     } else if (type == platform::regDword) {
         KeyVal = dwordText(buffer);
     }
@@ -134,6 +135,7 @@ void StartSysInfo(Platform& platform) {
             return;
         }
     } catch (const PlatformError&) {
+        // Raised by a lookup; told to the user like every other failure below.
     }
     platform.messageBox(unavailablePrompt, MessageStyle::okOnly, applicationTitle);
 }
