@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QLocale>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -82,9 +83,10 @@ TEST_F(LifecycleTest, ColouredKeysShowTheirColourUnderEveryStyle) {
         QColor face;
     };
     const Case cases[] = {{"cmdAC", QColor(255, 0, 0)}, {"cmdPi", QColor(0, 255, 0)}};
-    for (const QString& style : QStyleFactory::keys()) {
-        SCOPED_TRACE(style.toStdString());
-        window->setStyle(QStyleFactory::create(style));
+    for (const QString& name : QStyleFactory::keys()) {
+        SCOPED_TRACE(name.toStdString());
+        const std::unique_ptr<QStyle> style(QStyleFactory::create(name));
+        window->setStyle(style.get());
         for (const Case& c : cases) {
             SCOPED_TRACE(c.key);
             QPushButton* key = child(c.key);
@@ -94,6 +96,7 @@ TEST_F(LifecycleTest, ColouredKeysShowTheirColourUnderEveryStyle) {
             EXPECT_EQ(face.pixelColor(3, 3), c.face);
             EXPECT_EQ(face.pixelColor(3, face.height() / 2), c.face);
         }
+        window->setStyle(nullptr);  // a widget does not own its style
     }
 }
 
