@@ -4,8 +4,7 @@
 
 namespace sumora::ui {
 
-// The program's icon in every size the resources carry. The files are read only when a size is
-// drawn, and a missing one leaves that size out.
+// The program's icon in the sizes a window needs; a missing file leaves its size out.
 QIcon sumoraIcon();
 
 }  // namespace sumora::ui
