@@ -90,7 +90,7 @@ TEST_F(RegistryTest, QueriesValuesIntoTheDialogsBuffer) {
         {"1024 bytes", errorSuccess, regSz, 1024, withZero(std::string(1023, 'x'))},
         {"1024 bytes without zero", errorSuccess, regSz, 1024, std::string(1024, 'x')},
         {"1025 bytes", errorMoreData, regSz, 1025, ""},
-        {"1025 binary bytes", errorMoreData, 3, 1025, ""},
+        {"1025 binary bytes", errorMoreData, REG_BINARY, 1025, ""},
         {"missing value", errorFileNotFound, 0, bufferSize, ""},
     };
     RegKey key = 0;
