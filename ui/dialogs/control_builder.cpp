@@ -12,13 +12,6 @@ namespace sumora::dialogs {
 
 namespace {
 
-QFont qtFont(const FontSpec& wanted) {
-    QFont font(qtText(wanted.family));
-    font.setPointSizeF(wanted.pointSize);
-    font.setBold(wanted.bold);
-    return font;
-}
-
 void setBorder(QFrame& frame, Border border) {
     switch (border) {
         case Border::sunken:
@@ -72,10 +65,6 @@ QWidget* createWidget(const Control& control, QWidget* container) {
 }
 
 }  // namespace
-
-QString qtText(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 void buildWindow(QWidget& window, const WindowAttributes& attributes,
                  std::span<const Control> controls) {

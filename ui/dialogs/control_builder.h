@@ -2,14 +2,15 @@
 
 #include <span>
 
-#include <QString>
 #include <QWidget>
 
 #include "ui/dialogs/dialog_controls.h"
+#include "ui/qt_conversions.h"
 
 namespace sumora::dialogs {
 
-QString qtText(std::string_view utf8);
+using ui::qtFont;
+using ui::qtText;
 
 // Gives `window` the caption, client size, border and font of `attributes`, with a title bar that
 // has no minimize or maximize button, and creates `controls` in it.

@@ -8,20 +8,12 @@
 #include <array>
 #include <string_view>
 
+#include "ui/layout_units.h"
+
 namespace sumora::dialogs {
 
-inline constexpr int twipsPerPixel = 15;
-
-// Rounded to the nearest pixel: 968 twips give 65.
-constexpr int pixels(int twips) {
-    return (twips + twipsPerPixel / 2) / twipsPerPixel;
-}
-
-struct FontSpec {
-    std::string_view family;
-    double pointSize;
-    bool bold;
-};
+using ui::FontSpec;
+using ui::pixels;
 
 enum class Kind {
     picture,  // shows the picture named by `text`, from its top-left corner, clipped

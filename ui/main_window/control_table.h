@@ -8,21 +8,9 @@
 #include <string_view>
 
 #include "engine/key.h"
+#include "ui/layout_units.h"
 
 namespace sumora::ui {
-
-inline constexpr int twipsPerPixel = 15;
-
-// Rounded to the nearest pixel: 160 twips give 11.
-constexpr int pixels(int twips) {
-    return (twips + twipsPerPixel / 2) / twipsPerPixel;
-}
-
-struct FontSpec {
-    std::string_view family;
-    double pointSize;
-    bool bold;
-};
 
 inline constexpr FontSpec windowFont{"Arial", 9.0, false};
 

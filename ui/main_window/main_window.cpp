@@ -12,21 +12,11 @@
 #include "ui/main_window/field_label.h"
 #include "ui/main_window/key_button.h"
 #include "ui/main_window/sumora_icon.h"
+#include "ui/qt_conversions.h"
 
 namespace sumora::ui {
 
 namespace {
-
-QString text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-QFont qtFont(const FontSpec& spec) {
-    QFont result(text(spec.family));
-    result.setPointSizeF(spec.pointSize);
-    result.setBold(spec.bold);
-    return result;
-}
 
 QRect pixelRect(int x, int y, int w, int h) {
     return {pixels(x), pixels(y), pixels(w), pixels(h)};
@@ -98,10 +88,10 @@ void MainWindow::buildKeys(QWidget* client) {
     // Created in tab order, so the focus chain is the table's order.
     for (const KeyControl& control : keyControls) {
         auto* key = new KeyButton(client);
-        key->setObjectName(text(control.objectName));
-        key->setText(text(control.caption));
-        key->setToolTip(text(control.toolTip));
-        key->setAccessibleName(text(control.accessibleName));
+        key->setObjectName(qtText(control.objectName));
+        key->setText(qtText(control.caption));
+        key->setToolTip(qtText(control.toolTip));
+        key->setAccessibleName(qtText(control.accessibleName));
         key->setFont(qtFont(control.font));
         key->setGeometry(pixelRect(control.x, control.y, control.w, control.h));
         key->setFaceColour(faceColour(control.face));
@@ -119,10 +109,10 @@ void MainWindow::buildKeys(QWidget* client) {
 void MainWindow::buildLabels(QWidget* client) {
     for (const LabelControl& control : labelControls) {
         auto* label = new FieldLabel(client);
-        label->setObjectName(text(control.objectName));
+        label->setObjectName(qtText(control.objectName));
         label->setTextFormat(Qt::PlainText);
-        label->setText(text(control.initialText));
-        label->setAccessibleName(text(control.accessibleName));
+        label->setText(qtText(control.initialText));
+        label->setAccessibleName(qtText(control.accessibleName));
         label->setFont(qtFont(control.font));
         label->setGeometry(pixelRect(control.x, control.y, control.w, control.h));
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -145,7 +135,7 @@ void MainWindow::buildLines(QWidget* client) {
     // A filled strip rather than a drawn line, so that the rule stays whole at any scale factor.
     for (const LineControl& control : lineControls) {
         auto* line = new QWidget(client);
-        line->setObjectName(text(control.objectName));
+        line->setObjectName(qtText(control.objectName));
         QPalette ink = line->palette();
         ink.setBrush(QPalette::Window, ink.windowText());
         line->setPalette(ink);
@@ -157,13 +147,13 @@ void MainWindow::buildLines(QWidget* client) {
 
 void MainWindow::buildMenus() {
     for (const MenuControl& control : menuControls) {
-        QMenu* menu = menuBar()->addMenu(text(control.caption));
-        menu->setObjectName(text(control.objectName));
-        menu->menuAction()->setObjectName(text(control.objectName));
+        QMenu* menu = menuBar()->addMenu(qtText(control.caption));
+        menu->setObjectName(qtText(control.objectName));
+        menu->menuAction()->setObjectName(qtText(control.objectName));
         for (const MenuEntry& entry : control.entries) {
-            QAction* action =
-                entry.caption.empty() ? menu->addSeparator() : menu->addAction(text(entry.caption));
-            action->setObjectName(text(entry.objectName));
+            QAction* action = entry.caption.empty() ? menu->addSeparator()
+                                                    : menu->addAction(qtText(entry.caption));
+            action->setObjectName(qtText(entry.objectName));
         }
     }
     // Exit ends the program at once, without closing windows one by one.

@@ -14,10 +14,10 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void expectFont(const QFont& font, const FontSpec& spec) {
-    EXPECT_EQ(font.family(), qs(spec.family));
-    EXPECT_DOUBLE_EQ(font.pointSizeF(), spec.pointSize);
-    EXPECT_EQ(font.bold(), spec.bold);
+void expectFont(const QFont& font, const FontSpec& wanted) {
+    EXPECT_EQ(font.family(), qs(wanted.family));
+    EXPECT_DOUBLE_EQ(font.pointSizeF(), wanted.pointSize);
+    EXPECT_EQ(font.bold(), wanted.bold);
     // Where Arial itself is missing, only its metric twin keeps the captions the drawn size.
     const QString resolved = QFontInfo(font).family();
     EXPECT_TRUE(resolved == "Arial" || resolved == "Liberation Sans") << resolved.toStdString();

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 
-// The dialog tests run without a desktop unless a platform is asked for.
+// The Qt tests run without a desktop unless a platform is asked for.
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");

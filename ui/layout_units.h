@@ -1,0 +1,23 @@
+#pragma once
+
+// Units of the window tables: positions and sizes in twips, 15 to a logical pixel, and fonts by
+// family, point size and weight. Shared by the main window and the dialogs.
+
+#include <string_view>
+
+namespace sumora::ui {
+
+inline constexpr int twipsPerPixel = 15;
+
+// Rounded to the nearest pixel: 160 twips give 11.
+constexpr int pixels(int twips) {
+    return (twips + twipsPerPixel / 2) / twipsPerPixel;
+}
+
+struct FontSpec {
+    std::string_view family;
+    double pointSize;
+    bool bold;
+};
+
+}  // namespace sumora::ui
