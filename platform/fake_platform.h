@@ -13,12 +13,20 @@
 
 namespace sumora::platform {
 
-// A platform for the tests: the registry holds what the test puts in it, every other call answers
-// as scripted, and every call is recorded. The registry follows the Win32 rules that the real
-// implementations follow too: names compare without regard to case, keys under
-// HKEY_LOCAL_MACHINE refuse write access (errorAccessDenied), a query into a buffer that is too
-// small fails with errorMoreData and reports the size needed, and a handle that is not open gives
-// errorInvalidHandle.
+// A platform for the tests: the registry and the files hold what the test puts in them, every
+// other call answers as scripted, and every call is recorded. Both follow the Win32 rules that the
+// real implementations follow too.
+//
+// Registry: names compare without regard to case; an empty sub-key opens the root itself, a
+// trailing "\" is ignored and a leading one fails with errorBadPathname; a root can be queried and
+// closed like an opened key; keys under HKEY_LOCAL_MACHINE refuse write access (errorAccessDenied),
+// as they do for an ordinary user; a query into a buffer that is too small fails with
+// errorMoreData and reports the size needed; a handle that is not open gives errorInvalidHandle.
+//
+// Files: a path names a scripted file without regard to case, with "/" or "\" and runs of them
+// alike, and with trailing dots and blanks dropped; wildcards and a trailing separator name
+// nothing. Only a scripted file whose name ends in ".exe" can be started, and only by its path:
+// there is no search.
 class FakePlatform : public Platform {
 public:
     struct MessageBoxCall {
@@ -46,8 +54,9 @@ public:
     // Scripting the other calls.
     std::intptr_t shellOpenResult = shellOpenSucceeded;
     std::optional<PlatformError> shellOpenRaises;
-    // Starting "" always fails, as it does on every real system.
+    // False makes every start fail, also of a program that could be started.
     bool startSucceeds = true;
+    // Ordinary files, by path.
     std::set<std::string> existingFiles;
 
     // Records, in call order.
@@ -84,6 +93,9 @@ private:
     using KeyPath = std::pair<RegKey, std::string>;  // root and folded sub-key
 
     Key& keyAt(RegKey root, std::string_view subKey);
+    // The key that an open handle or a root stands for, or nothing for any other handle.
+    std::optional<KeyPath> keyPathOf(RegKey key) const;
+    bool isExistingFile(const std::string& path) const;
 
     std::map<KeyPath, Key> keys_;
     std::map<RegKey, KeyPath> handles_;

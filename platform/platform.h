@@ -39,6 +39,7 @@ inline constexpr long errorSuccess = 0;
 inline constexpr long errorFileNotFound = 2;
 inline constexpr long errorAccessDenied = 5;
 inline constexpr long errorInvalidHandle = 6;
+inline constexpr long errorBadPathname = 161;
 inline constexpr long errorMoreData = 234;
 
 // Results of shellOpen: above 32 is success; 31 means that nothing could open the link.

@@ -126,15 +126,18 @@ TEST(StartSysInfoTest, StartsTheToolOrSaysItIsUnavailable) {
         bool wantUnavailable;
     } cases[] = {
         {"first lookup started unchanged, blanks and all",
-         [](FakePlatform& fake) { fake.setString(hkeyLocalMachine, toolKey, "PATH", toolPath); },
+         [](FakePlatform& fake) {
+             fake.setString(hkeyLocalMachine, toolKey, "PATH", toolPath);
+             fake.existingFiles = {std::string(toolPath)};
+         },
          {std::string(toolPath)},
          1,
          false},
         {"first lookup not checked for a file, and a failed start is not retried",
-         [](FakePlatform& fake) {
+         [&](FakePlatform& fake) {
              fake.setString(hkeyLocalMachine, toolKey, "PATH", toolPath);
              fake.setString(hkeyLocalMachine, folderKey, "MSINFO", toolFolder);
-             fake.existingFiles = {std::string(toolFolder) + "\\MSINFO32.EXE"};
+             fake.existingFiles = {std::string(toolPath), toolFile};
              fake.startSucceeds = false;
          },
          {std::string(toolPath)},
@@ -148,6 +151,19 @@ TEST(StartSysInfoTest, StartsTheToolOrSaysItIsUnavailable) {
          {toolFile},
          2,
          false},
+        {"second lookup of a folder ending in a separator",
+         [](FakePlatform& fake) {
+             fake.setString(hkeyLocalMachine, folderKey, "MSINFO", std::string(toolFolder) + "\\");
+             fake.existingFiles = {std::string(toolPath)};
+         },
+         {std::string(toolFolder) + "\\\\MSINFO32.EXE"},
+         2,
+         false},
+        {"first lookup naming no file",
+         [](FakePlatform& fake) { fake.setString(hkeyLocalMachine, toolKey, "PATH", toolPath); },
+         {std::string(toolPath)},
+         1,
+         true},
         {"second lookup without the tool file",
          [](FakePlatform& fake) {
              fake.setString(hkeyLocalMachine, folderKey, "MSINFO", toolFolder);
