@@ -4,17 +4,12 @@
 
 #include "engine/decimal.h"
 #include "engine/number_text.h"
+#include "tests/engine/decimal_from_text.h"
 
 namespace sumora {
 namespace {
 
 constexpr std::string_view maxText = "79228162514264337593543950335";
-
-Decimal number(std::string_view text) {
-    const Checked<Decimal> parsed = parseDecimal(text);
-    EXPECT_TRUE(parsed.ok()) << text;
-    return parsed.value;
-}
 
 enum class Op { add, subtract, multiply, divide };
 

@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "engine/decimal.h"
+#include "tests/engine/decimal_from_text.h"
 
 namespace sumora {
 namespace {
@@ -13,12 +14,6 @@ namespace {
 static_assert(std::is_trivially_copyable_v<Decimal>);
 static_assert(!std::is_convertible_v<int, Decimal>, "conversions are explicit");
 static_assert(Decimal{-5}.isNegative() && Decimal{0}.isZero());
-
-Decimal number(std::string_view text) {
-    const Checked<Decimal> parsed = parseDecimal(text);
-    EXPECT_TRUE(parsed.ok()) << text;
-    return parsed.value;
-}
 
 struct CompareCase {
     std::string_view name;

@@ -5,15 +5,10 @@
 
 #include "engine/number_text.h"
 #include "engine/number_value.h"
+#include "tests/engine/decimal_from_text.h"
 
 namespace sumora {
 namespace {
-
-Decimal number(std::string_view text) {
-    const Checked<Decimal> parsed = parseDecimal(text);
-    EXPECT_TRUE(parsed.ok()) << text;
-    return parsed.value;
-}
 
 struct ApplyCase {
     std::string_view name;

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/fake_platform.h"
 #include "platform/windows_platform.h"
 
 namespace sumora::platform::test {
@@ -13,12 +14,7 @@ namespace sumora::platform::test {
 // would close them.
 class NotingPlatform final : public Platform {
 public:
-    struct MessageBoxCall {
-        std::string prompt;
-        MessageStyle style;
-        std::string title;
-        friend bool operator==(const MessageBoxCall&, const MessageBoxCall&) = default;
-    };
+    using MessageBoxCall = FakePlatform::MessageBoxCall;
 
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<std::uint32_t> accessMasks;
