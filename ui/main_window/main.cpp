@@ -39,6 +39,8 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(startUpMessages);
     QApplication application(qtArgc, argv);
     qInstallMessageHandler(nullptr);
+    // Lets a desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(SUMORA_APP_ID));
 
     const auto platform = sumora::platform::makeSystemPlatform();
     sumora::ui::MainWindow window(*platform);
