@@ -1,89 +1,142 @@
 #include <gtest/gtest.h>
 
 #include <compare>
-#include <limits>
+#include <string>
 #include <string_view>
 #include <type_traits>
 
 #include "engine/decimal.h"
-#include "tests/engine/decimal_from_text.h"
+#include "engine/number_text.h"
 
 namespace sumora {
 namespace {
 
 static_assert(std::is_trivially_copyable_v<Decimal>);
-static_assert(!std::is_convertible_v<int, Decimal>, "conversions are explicit");
-static_assert(Decimal{-5}.isNegative() && Decimal{0}.isZero());
 
-struct CompareCase {
+Decimal number(std::string_view text) {
+    const Checked<Decimal> parsed = parseDecimal(text);
+    EXPECT_TRUE(parsed.ok()) << text;
+    return parsed.value;
+}
+
+constexpr std::string_view maxText = "79228162514264337593543950335";
+constexpr std::string_view minText = "-79228162514264337593543950335";
+
+struct ParseCase {
+    std::string_view name;
+    std::string_view text;
+    std::string_view want;  // the plain text of the value, or empty on failure
+    DecimalStatus status = DecimalStatus::ok;
+};
+
+constexpr ParseCase parseCases[] = {
+    {"negative zero has no sign", "-0", "0"},
+    {"no integer digits", "-.5", "-0.5"},
+    {"trailing point", "5.", "5"},
+    {"grouped with fraction", "1,234,567.5", "1234567.5"},
+    {"digit typed after grouped text", "1,2345", "12345"},
+    {"maximum grouped", "79,228,162,514,264,337,593,543,950,335", maxText},
+    {"minimum", minText, minText},
+    {"one past the maximum", "79228162514264337593543950336", "", DecimalStatus::overflow},
+    {"one past the minimum", "-79228162514264337593543950336", "", DecimalStatus::overflow},
+    {"maximum plus a half rounds out of range", "79228162514264337593543950335.5", "",
+     DecimalStatus::overflow},
+    {"maximum plus less than a half", "79228162514264337593543950335.49", maxText},
+    {"tie to even, down", "0.00000000000000000000000000025", "0.0000000000000000000000000002"},
+    {"tie to even, up", "0.00000000000000000000000000035", "0.0000000000000000000000000004"},
+    {"far non-zero digit breaks the tie",
+     "0.0000000000000000000000000002500000000000000000000000000000000000000001",
+     "0.0000000000000000000000000003"},
+    {"below the smallest unit", "0.00000000000000000000000000001", "0"},
+    // Rounding at scale 28 gives 2^96, so one more digit goes, rounded from the exact text.
+    {"rounding up past 96 bits", "7.92281625142643375935439503355",
+     "7.922816251426433759354395034"},
+    {"empty", "", "", DecimalStatus::invalidText},
+    {"point alone", ".", "", DecimalStatus::invalidText},
+    {"minus alone", "-", "", DecimalStatus::invalidText},
+    {"leading comma", ",5", "", DecimalStatus::invalidText},
+    {"comma in the fraction", "1.2,3", "", DecimalStatus::invalidText},
+    {"two points", "1.2.3", "", DecimalStatus::invalidText},
+    {"blank", " 1", "", DecimalStatus::invalidText},
+    {"plus sign", "+1", "", DecimalStatus::invalidText},
+    {"exponent", "1e5", "", DecimalStatus::invalidText},
+};
+
+TEST(ParseDecimal, ReadsDisplayTexts) {
+    for (const ParseCase& c : parseCases) {
+        SCOPED_TRACE(c.name);
+        const Checked<Decimal> got = parseDecimal(c.text);
+        EXPECT_EQ(got.status, c.status);
+        if (c.status == DecimalStatus::ok) {
+            EXPECT_EQ(plainText(got.value), c.want);
+        }
+    }
+    EXPECT_EQ(parseDecimal(std::string(5000, '9')).status, DecimalStatus::overflow);
+    EXPECT_EQ(plainText(parseDecimal("0." + std::string(5000, '9')).value), "1");
+}
+
+using Operation = Checked<Decimal> (*)(const Decimal&, const Decimal&);
+
+struct ArithmeticCase {
     std::string_view name;
     std::string_view a;
+    Operation op;
     std::string_view b;
-    std::strong_ordering want;
+    std::string_view want;  // plain text of the result, or empty on failure
+    DecimalStatus status = DecimalStatus::ok;
 };
 
-const CompareCase compareCases[] = {
-    {"equal values of different scale", "1.50", "1.5", std::strong_ordering::equal},
-    {"zero and negative zero", "0", "-0.00", std::strong_ordering::equal},
-    {"negative below positive", "-1", "0.5", std::strong_ordering::less},
-    {"larger negative is smaller", "-2", "-1.5", std::strong_ordering::less},
-    {"scale decides nothing on its own", "10", "9.999999999999999999999999999",
-     std::strong_ordering::greater},
-    {"maximum against the smallest unit", "79228162514264337593543950335",
-     "0.0000000000000000000000000001", std::strong_ordering::greater},
+// Expected values with 28 or 29 digits were checked with an arbitrary-precision calculator.
+constexpr ArithmeticCase arithmeticCases[] = {
+    {"sum of opposite signs", "-10", add, "2.5", "-7.5"},
+    {"maximum plus one", maxText, add, "1", "", DecimalStatus::overflow},
+    {"minimum minus one", minText, subtract, "1", "", DecimalStatus::overflow},
+    {"maximum plus under a half", maxText, add, "0.4", maxText},
+    {"maximum plus a half", maxText, add, "0.5", "", DecimalStatus::overflow},
+    {"29-digit sum, tie to even down", "1.0000000000000000000000000005", add, "9", "10"},
+    {"29-digit sum, tie to even up", "1.0000000000000000000000000015", add, "9",
+     "10.000000000000000000000000002"},
+    {"product", "2.5", multiply, "-4", "-10"},
+    {"maximum times two", maxText, multiply, "2", "", DecimalStatus::overflow},
+    {"product tie to even", "0.00000000000005", multiply, "0.000000000000005",
+     "0.0000000000000000000000000002"},
+    {"product: a distant non-zero digit breaks the tie", "0.00000000000005", multiply,
+     "0.000000000000005000020000000", "0.0000000000000000000000000003"},
+    {"product: negative tie to even", "-0.00000000000005", multiply, "0.000000000000007",
+     "-0.0000000000000000000000000004"},
+    {"product beyond 96 bits", "1.2345678901234567890123456789", multiply,
+     "1.2345678901234567890123456789", "1.5241578753238836750495351563"},
+    {"1/3", "1", divide, "3", "0.3333333333333333333333333333"},
+    {"2/3", "2", divide, "3", "0.6666666666666666666666666667"},
+    {"10/3", "10", divide, "3", "3.3333333333333333333333333333"},
+    {"100/3", "100", divide, "3", "33.333333333333333333333333333"},
+    {"maximum / 3 is exact", maxText, divide, "3", "26409387504754779197847983445"},
+    {"negative divisor", "10", divide, "-2", "-5"},
+    {"maximum / 0.1", maxText, divide, "0.1", "", DecimalStatus::overflow},
+    {"below the smallest unit", "1", divide, maxText, "0"},
+    {"division by zero", "5", divide, "0", "", DecimalStatus::divisionByZero},
 };
 
-TEST(Decimal, ComparesByValue) {
-    for (const CompareCase& c : compareCases) {
+TEST(DecimalArithmetic, MatchesWorkedResults) {
+    for (const ArithmeticCase& c : arithmeticCases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(number(c.a) <=> number(c.b), c.want);
-        EXPECT_EQ(number(c.b) <=> number(c.a), 0 <=> c.want);
+        const Checked<Decimal> got = c.op(number(c.a), number(c.b));
+        EXPECT_EQ(got.status, c.status);
+        if (c.status == DecimalStatus::ok) {
+            EXPECT_EQ(plainText(got.value), c.want);
+        }
     }
 }
 
-struct PartsCase {
-    std::string_view name;
-    std::uint32_t hi, mid, lo;
-    int scale;
-    DecimalStatus status;
-};
-
-constexpr PartsCase partsCases[] = {
-    {"largest mantissa", 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0, DecimalStatus::ok},
-    {"largest scale", 0, 0, 1, 28, DecimalStatus::ok},
-    {"scale 29", 0, 0, 1, 29, DecimalStatus::overflow},
-    {"negative scale", 0, 0, 1, -1, DecimalStatus::overflow},
-};
-
-TEST(Decimal, FromPartsChecksTheScale) {
-    for (const PartsCase& c : partsCases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(Decimal::fromParts(false, c.hi, c.mid, c.lo, c.scale).status, c.status);
-    }
-    EXPECT_EQ(Decimal::max(), number("79228162514264337593543950335"));
-    EXPECT_EQ(Decimal{std::numeric_limits<std::int64_t>::min()}, number("-9223372036854775808"));
-}
-
-struct DoubleCase {
-    std::string_view name;
-    std::string_view value;
-    double want;
-};
-
-const DoubleCase doubleCases[] = {
-    {"whole", "1,024", 1024.0},
-    {"tenth is the nearest double, not a sum of rounded parts", "0.1", 0.1},
-    {"negative fraction", "-2.5", -2.5},
-    {"maximum", "79228162514264337593543950335", 79228162514264337593543950335.0},
-    {"smallest unit", "0.0000000000000000000000000001", 1e-28},
-    {"28 decimals", "3.1415926535897932384626433833", 3.141592653589793},
-};
-
-TEST(Decimal, ConvertsToTheNearestDouble) {
-    for (const DoubleCase& c : doubleCases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(number(c.value).toDouble(), c.want);
-    }
+TEST(Decimal, ComparesAndConvertsByValue) {
+    EXPECT_EQ(number("1.50") <=> number("1.5"), std::strong_ordering::equal);
+    EXPECT_EQ(number("-0.00") <=> number("0"), std::strong_ordering::equal);
+    EXPECT_EQ(number("-2") <=> number("-1.5"), std::strong_ordering::less);
+    EXPECT_EQ(number("10") <=> number("9.999999999999999999999999999"),
+              std::strong_ordering::greater);
+    EXPECT_EQ(Decimal::fromParts(false, 0, 0, 1, 29).status, DecimalStatus::overflow);
+    EXPECT_EQ(number("0.1").toDouble(), 0.1);
+    EXPECT_EQ(number(maxText).toDouble(), 79228162514264337593543950335.0);
 }
 
 }  // namespace

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -19,30 +24,19 @@ struct DecimalFormatCase {
 };
 
 constexpr DecimalFormatCase wholeDecimalCases[] = {
-    {"zero", "0", "0"},
-    {"half rounds away from zero", "0.5", "1"},
     {"just below a half", "0.4999999999999999999999999999", "0"},
-    {"two and a half", "2.5", "3"},
-    {"minus two and a half", "-2.5", "-3"},
+    {"half away from zero", "2.5", "3"},
+    {"negative half away from zero", "-2.5", "-3"},
     {"carry into a new group", "999.5", "1,000"},
-    {"thousand", "1000", "1,000"},
     {"three digits have no separator", "-123", "-123"},
-    {"six digits", "-999,999", "-999,999"},
-    {"seven digits", "1234567", "1,234,567"},
     {"negative rounding to zero has no sign", "-0.4", "0"},
-    {"quotient 2/3 at full scale", "0.6666666666666666666666666667", "1"},
-    {"range maximum", "79228162514264337593543950335", "79,228,162,514,264,337,593,543,950,335"},
-    {"range minimum", "-79228162514264337593543950335", "-79,228,162,514,264,337,593,543,950,335"},
-    {"largest mantissa at scale 1", "7922816251426433759354395033.5",
-     "7,922,816,251,426,433,759,354,395,034"},
+    {"minimum", "-79228162514264337593543950335", "-79,228,162,514,264,337,593,543,950,335"},
 };
 
-TEST(FormatWholeGrouped, RoundsDecimalsHalfAwayFromZero) {
+TEST(NumberText, WholeGroupedRoundsDecimalsHalfAwayFromZero) {
     for (const DecimalFormatCase& c : wholeDecimalCases) {
         SCOPED_TRACE(c.name);
-        const Checked<Decimal> value = parseDecimal(c.value);
-        ASSERT_TRUE(value.ok());
-        EXPECT_EQ(formatWholeGroupedHalfAwayFromZero(value.value), c.want);
+        EXPECT_EQ(formatWholeGroupedHalfAwayFromZero(parseDecimal(c.value).value), c.want);
     }
 }
 
@@ -53,94 +47,100 @@ struct DoubleFormatCase {
 };
 
 const DoubleFormatCase wholeDoubleCases[] = {
-    {"zero", 0.0, "0"},
     {"negative zero", -0.0, "0"},
-    {"half", 0.5, "1"},
     {"minus two and a half", -2.5, "-3"},
-    {"power of two", 1024.0, "1,024"},
     // 0.49999999999999994 is 0.500000000000000 at fifteen digits, which then rounds up.
     {"just below a half reads as a half", 0.49999999999999994, "1"},
-    {"negative rounding to zero", -0.4, "0"},
     {"two to the seventieth", std::ldexp(1.0, 70), "1,180,591,620,717,410,000,000"},
     {"ten to the 23rd, not its binary noise", 1e23, "100,000,000,000,000,000,000,000"},
     {"fifteen nines and a half", 999999999999999.5, "1,000,000,000,000,000"},
 };
 
-TEST(FormatWholeGrouped, TakesDoublesToFifteenDigitsFirst) {
+TEST(NumberText, WholeGroupedTakesDoublesToFifteenDigitsFirst) {
     for (const DoubleFormatCase& c : wholeDoubleCases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(formatWholeGroupedHalfAwayFromZero(c.value), c.want);
     }
-}
-
-TEST(FormatWholeGrouped, WritesHugeDoublesInFull) {
-    std::string want = "1";
+    std::string huge = "1";
     for (int i = 0; i < 100; ++i) {
-        want += ",000";
+        huge += ",000";
     }
-    EXPECT_EQ(formatWholeGroupedHalfAwayFromZero(1e300), want);
+    EXPECT_EQ(formatWholeGroupedHalfAwayFromZero(1e300), huge);
 }
 
 const DoubleFormatCase doubleTextCases[] = {
-    {"zero", 0.0, "0"},
     {"negative zero", -0.0, "0"},
-    {"short fraction", 3.1421, "3.1421"},
     {"root of two", std::sqrt(2.0), "1.4142135623731"},
-    {"root of four", std::sqrt(4.0), "2"},
-    {"root of a very small value in plain notation", std::sqrt(0.000000000001), "0.000001"},
     {"tie at the 16th digit rounds away from zero", 999999999999998.5, "999999999999999"},
     {"negative tie", -999999999999998.5, "-999999999999999"},
-    {"sixteen digits lose the last", 1234567890123456.0, "1234567890123460"},
-    {"pi", 3.14159265358979323846, "3.14159265358979"},
-    {"one third", 1.0 / 3.0, "0.333333333333333"},
-    {"two thirds", 2.0 / 3.0, "0.666666666666667"},
     {"ten to the 23rd", 1e23, "100000000000000000000000"},
     {"small value", 1.5e-10, "0.00000000015"},
 };
 
-TEST(DoubleToText, WritesFifteenDigitsInPlainNotation) {
+TEST(NumberText, DoubleToTextWritesFifteenDigitsInPlainNotation) {
     for (const DoubleFormatCase& c : doubleTextCases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(doubleToText(c.value), c.want);
     }
-}
-
-TEST(DoubleToText, WritesHugeDoublesWithoutExponent) {
     EXPECT_EQ(doubleToText(1e300), "1" + std::string(300, '0'));
 }
 
-constexpr DecimalFormatCase plainTextCases[] = {
-    {"trailing zeros dropped", "1.50", "1.5"},
-    {"whole value drops the point", "3.0", "3"},
-    {"grouping is not kept", "1,234", "1234"},
-    {"negative fraction", "-0.5", "-0.5"},
-    {"zero with scale", "0.000", "0"},
-    {"smallest unit", "0.0000000000000000000000000001", "0.0000000000000000000000000001"},
-};
+// The reference: every digit of the double's exact value (no double has more than 767
+// significant digits), rounded by hand to 15 significant digits, halves away from zero.
+std::string referenceText(double value) {
+    std::array<char, 900> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                                   std::chars_format::scientific, 800)
+                         .ptr;
+    const std::string exact(buffer.data(), end);
+    std::string digits = "0" + exact.substr(0, 1) + exact.substr(2, 14);
+    int exponent = std::stoi(exact.substr(exact.find('e') + 1));
+    if (exact[16] >= '5') {
+        std::size_t i = 15;
+        for (; digits[i] == '9'; --i) {
+            digits[i] = '0';
+        }
+        ++digits[i];
+    }
+    if (digits[0] == '0') {
+        digits.erase(0, 1);
+    } else {
+        ++exponent;
+    }
+    digits.erase(digits.find_last_not_of('0') + 1);
+    if (digits.empty()) {
+        return "0";
+    }
+    // digits[0] stands for 10^exponent.
+    const std::string sign = value < 0 ? "-" : "";
+    const auto whole = static_cast<std::size_t>(std::max(exponent + 1, 0));
+    if (exponent < 0) {
+        return sign + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    }
+    if (whole >= digits.size()) {
+        return sign + digits + std::string(whole - digits.size(), '0');
+    }
+    return sign + digits.substr(0, whole) + "." + digits.substr(whole);
+}
 
-TEST(PlainText, DropsTrailingZerosAndGrouping) {
-    for (const DecimalFormatCase& c : plainTextCases) {
-        SCOPED_TRACE(c.name);
-        const Checked<Decimal> value = parseDecimal(c.value);
-        ASSERT_TRUE(value.ok());
-        EXPECT_EQ(plainText(value.value), c.want);
+TEST(NumberText, DoubleToTextAgreesWithExactDigitsOnRandomDoubles) {
+    // Fixed so that a failure can be replayed; mt19937_64's sequence is the same everywhere.
+    std::mt19937_64 random{15};
+    for (int i = 0; i < 3000; ++i) {
+        const double value = std::bit_cast<double>(random());
+        // Exact 16-digit ties: 15 digits and a half, so that the 16th significant digit is a 5.
+        const double tie = static_cast<double>(100000000000000 + random() % 899999999999999) + 0.5;
+        for (const double v : {value, -tie}) {
+            if (std::isfinite(v)) {
+                SCOPED_TRACE(referenceText(v));
+                EXPECT_EQ(doubleToText(v), referenceText(v));
+            }
+        }
     }
 }
 
-// Puts the process locale back however the test ends.
-class ProcessLocale {
-public:
-    ProcessLocale() : saved_(std::setlocale(LC_ALL, nullptr)) {}
-    ~ProcessLocale() { std::setlocale(LC_ALL, saved_.c_str()); }
-    ProcessLocale(const ProcessLocale&) = delete;
-    ProcessLocale& operator=(const ProcessLocale&) = delete;
-
-private:
-    std::string saved_;
-};
-
 TEST(NumberText, IgnoresALocaleWithADecimalComma) {
-    const ProcessLocale restore;
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
     // The same locale under the names that glibc and Windows know it by.
     const char* const germanNames[] = {"de_DE.UTF-8", "German_Germany.1252", "German", "deu"};
     const bool germanSet = std::ranges::any_of(
@@ -149,13 +149,13 @@ TEST(NumberText, IgnoresALocaleWithADecimalComma) {
         GTEST_SKIP() << "no German locale with a decimal comma is installed";
     }
     const Checked<Decimal> read = parseDecimal("1,234.5");
-    ASSERT_TRUE(read.ok());
     EXPECT_EQ(plainText(read.value), "1234.5");
     EXPECT_EQ(formatWholeGroupedHalfAwayFromZero(read.value), "1,235");
     EXPECT_EQ(read.value.toDouble(), 1234.5);
     EXPECT_EQ(parseDecimal("1.234,5").status, DecimalStatus::invalidText);
     EXPECT_EQ(doubleToText(std::sqrt(2.0)), "1.4142135623731");
     EXPECT_EQ(formatWholeGroupedHalfAwayFromZero(1234567.5), "1,234,568");
+    std::setlocale(LC_ALL, saved.c_str());
 }
 
 }  // namespace
