@@ -1,68 +1,121 @@
 #include <gtest/gtest.h>
 
-#include "tests/engine/sequence_case.h"
+#include <string>
+#include <string_view>
+
+#include "tests/engine/key_sequence.h"
 
 namespace sumora::testing {
 namespace {
 
-TEST(CalculatorOperators, ChainsEvaluateLeftToRight) {
-    constexpr SequenceCase cases[] = {
-        {"start", "", "0", "", ""},
-        {"worked chain", "2 + 3 x 4 =", "20", "=", ""},
-        {"worked chain, after x", "2 + 3 x", "5", "x", ""},
-        {"worked chain, second number", "2 + 3 x 4", "4", "x", ""},
-        {"half rounds away from zero", "7 / 2 =", "4", "=", ""},
-        {"third rounds down", "1 / 3 =", "0", "=", ""},
-        {"two thirds round up", "2 / 3 =", "1", "=", ""},
-        {"negative half", "5 - 7.5 =", "-3", "=", ""},
-        {"power", "2 ^ 10 =", "1,024", "=", ""},
-        {"power with a fraction", "2 ^ 0.5 =", "1", "=", ""},
-        {"negative divisor", "10 / 2 +- =", "-5", "=", ""},
-        {"grouped result read back", "1000 x 1000 + 1 =", "1,000,001", "=", ""},
-        {"new operator applies the pending one", "6 + 2 - 3 =", "5", "=", ""},
-        {"power after product", "2 x 3 ^ 2 =", "36", "=", ""},
-        {"square root", "9 Sqr", "3", "Sqr", ""},
-        {"irrational root", "2 Sqr", "1.4142135623731", "Sqr", ""},
-        {"root of zero", "0 Sqr", "0", "Sqr", ""},
-        {"root keeps the pending operation", "7 + 9 Sqr =", "10", "=", ""},
-        {"same operator twice", "2 + 3 + +", "10", "+", ""},
-        {"operator after equals starts a chain", "2 + 3 = x 4 =", "20", "=", ""},
-        {"equals twice", "2 + 3 = =", "5", "=", ""},
-        {"equals with no operator", "8 =", "8", "=", ""},
-        {"digit after equals", "2 + 3 = 1 2", "12", "", ""},
-        {"pi in a sum", "2 + pi =", "5", "=", ""},
-    };
-    expectLabels(cases);
-}
+constexpr std::string_view tooLarge = "Answer too large or small";
 
-// The left operand is the shown value at the first operator, at the start of each new number and
-// after each evaluation, never a result left over from before.
-TEST(CalculatorOperators, LeftOperandIsNeverStale) {
-    constexpr SequenceCase cases[] = {
+TEST(Calculator, KeySequences) {
+    struct Case {
+        std::string_view name;
+        std::string_view keys;
+        std::string_view display;
+        std::string_view indicator;
+        std::string_view memory;
+        int beeps = 0;  // a failed M+ or M- keeps the memory and beeps
+    };
+    constexpr Case cases[] = {
+        {"worked chain", "2 + 3 x 4 =", "20", "=", ""},
+        {"operator after equals", "2 + 3 = x 4 =", "20", "=", ""},
+        // The left operand is never a result left over from before.
         {"equals right after an operator", "5 - =", "0", "=", ""},
         {"product of a number with itself", "3 x x", "9", "x", ""},
-        {"sum of a number with itself", "5 + =", "10", "=", ""},
         {"repeat after a zero result", "2 - 2 - -", "0", "-", ""},
         {"sign changed after an operator", "2 + 3 x +- 4 =", "-20", "=", ""},
-        {"root after an operator", "2 + 3 x Sqr 2 =", "4", "=", ""},
-        {"pi after an operator", "2 + pi 5 =", "8", "=", ""},
-        {"recall after an operator", "7 Mre 2 + 3 x Mdis 2 =", "14", "=", "7"},
+        {"point starting a number", "5 + . 5 =", "6", "=", ""},
+        {"message read as a fresh number", "0 ^ 1 +- = + 2 =", "2", "=", ""},
+        {"no second point", "pi .", "3.1421", "", ""},
+        {"length limit", "12345678901234 5", "12345678901234", "", ""},
+        {"sign", "12 +- 3", "-123", "", ""},
+        {"pi", "7 + pi", "3.1421", "+", ""},
+        {"M+ into an empty memory copies", "1234 + 0 = M+", "1,234", "=", "1,234"},
+        {"M+ adds", "1234 + 0 = M+ 10 M+", "10", "", "1244"},
+        {"M- subtracts", "10 Mre = 2.5 M-", "2.5", "", "7.5"},
+        {"M- of a positive into empty", "5 M-", "5", "", "-5"},
+        {"M- of a negative into empty", "5 +- M-", "-5", "", "5"},
+        {"M- of zero into empty", "0.00 M-", "0.00", "", ""},
+        {"Mre stores the display", "Mre", "0", "", "0"},
+        {"Mdis copies the text", "1234 + 0 = Mre 7 Mdis", "1,234", "", "1,234"},
+        {"Mdis of an empty memory", "Mdis", "", "", ""},
+        {"AC empties the memory", "7 Mre AC", "0", "", ""},
+        {"Escape empties the memory", "7 Mre + Esc", "0", "", ""},
+        {"M+ onto a stored message", "0 ^ 1 +- = Mre M+", tooLarge, "=", tooLarge, 1},
+        {"M- beyond the range", "10 ^ 28 = +- Mre +- M- M- M- M- M- M- M-",
+         "10,000,000,000,000,000,000,000,000,000", "=", "-70000000000000000000000000000", 1},
     };
-    expectLabels(cases);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + ": " + std::string(c.keys));
+        Session session;
+        session.run(c.keys);
+        EXPECT_EQ(session.display(), c.display);
+        EXPECT_EQ(session.indicator(), c.indicator);
+        EXPECT_EQ(session.memory(), c.memory);
+        EXPECT_EQ(session.view.beeps(), c.beeps);
+        EXPECT_LE(session.view.messages().size(), 1U);
+    }
 }
 
-// A point that starts the new number carries the shown value as the left operand.
-TEST(CalculatorOperators, PointStartingANumberKeepsTheLeftOperand) {
-    constexpr SequenceCase cases[] = {
-        {"point then digit", "5 + . 5 =", "6", "=", ""},
-        {"display before the digit", "5 + .", "0", "+", ""},
-        {"display after the digit", "5 + . 5", "0.5", "+", ""},
-        {"point twice", "5 + . . 5 =", "6", "=", ""},
-        {"sign of the new number", "5 + . 5 +- =", "5", "=", ""},
-        {"point then operator", "5 + . x 3 =", "15", "=", ""},
-        {"point after equals", "2 + 3 = . 5", "0.5", "", ""},
+void expectAllKeysEnabled(const FakeCalculatorView& view, bool enabled) {
+    for (int k = 0; k < keyCount; ++k) {
+        const auto key = static_cast<Key>(k);
+        EXPECT_EQ(view.isEnabled(key), enabled || key == Key::cmdAC) << view.caption(key);
+    }
+}
+
+// A lock disables every key but AC and shows "E"; the range handling shows a message box and
+// clears all. Both keep the memory, and so does the AC that releases a lock.
+TEST(Calculator, FailuresKeepTheMemory) {
+    struct Case {
+        std::string_view keys;
+        std::string_view display;
+        std::string_view indicator;  // "=" when the range failure happened inside the equals key
+        std::string_view memory;
     };
-    expectLabels(cases);
+    constexpr Case cases[] = {
+        {"7 Mre = 5 / 0 =", "Can't Divide Zero (0)", "E", "7"},
+        {"7 Mre = 5 / 0 +", "Can't Divide Zero (0)", "E", "7"},
+        {"7 Mre = 9 +- Sqr", "Invalid Square Root", "E", "7"},
+        {"99999999999999 x x x", tooLarge, "", ""},
+        {"3 Mre 99999999999999 x x =", tooLarge, "=", "3"},
+        {"10 ^ 30 = 5", tooLarge, "", ""},
+    };
+    const ShownMessage rangeMessage{
+        "Oop! It seem the value is too large or small, please try again.", MessageStyle::critical,
+        "Answer value too large or small"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keys);
+        Session session;
+        session.run(c.keys);
+        const bool locked = c.indicator == "E";
+        EXPECT_EQ(session.display(), c.display);
+        EXPECT_EQ(session.indicator(), c.indicator);
+        EXPECT_EQ(session.memory(), c.memory);
+        EXPECT_EQ(session.calculator.state().errorState, locked ? kTrue : kFalse);
+        EXPECT_EQ(session.focus(), locked ? "AC" : "0");
+        expectAllKeysEnabled(session.view, !locked);
+        if (!locked) {
+            ASSERT_EQ(session.view.messages().size(), 1U);
+            EXPECT_EQ(session.view.messages().back(), rangeMessage);
+            EXPECT_EQ(session.calculator.state().afterEquals, c.indicator == "=" ? kTrue : kFalse);
+            continue;
+        }
+        EXPECT_TRUE(session.view.messages().empty());
+        // Typed keys reach nothing while AC holds the focus; Enter presses AC.
+        session.run("'5+' Esc");
+        EXPECT_EQ(session.display(), c.display);
+        session.run("Enter");
+        EXPECT_EQ(session.display(), "0");
+        EXPECT_EQ(session.indicator(), "");
+        EXPECT_EQ(session.memory(), "7");
+        EXPECT_EQ(session.calculator.state().errorState, kFalse);
+        EXPECT_EQ(session.focus(), "0");
+        expectAllKeysEnabled(session.view, true);
+    }
 }
 
 }  // namespace

@@ -1,27 +1,24 @@
 #pragma once
 
 #include <cstdint>
-#include <utility>
 
 #include "engine/calculator.h"
 #include "tests/engine/fake_calculator_view.h"
 
 namespace sumora::testing {
 
-// Plays the part of the window: delivers clicks, typed characters, Enter or Space and Tab moves to
-// the engine the way the window's controls would, including the focus that a click gives and the
-// fact that a disabled key takes neither clicks nor the focus.
+// Plays the part of the window: delivers clicks, typed characters, Enter and Tab moves the way the
+// window's controls would, including the focus a click gives; a disabled key takes neither.
 class KeyDriver {
 public:
     KeyDriver(Calculator& calculator, FakeCalculatorView& view)
         : calculator_(calculator), view_(view) {}
 
     void click(Key key) {
-        if (!view_.isEnabled(key)) {
-            return;
+        if (view_.isEnabled(key)) {
+            view_.setFocus(key);
+            press(key);
         }
-        view_.setFocus(key);
-        runClickHandler(key);
     }
 
     // A typed character reaches the key-press handler of the focused key, if it has one.
@@ -39,11 +36,7 @@ public:
     }
 
     // Enter or Space: the focused push button presses itself.
-    void pressFocused() {
-        if (view_.isEnabled(view_.focus())) {
-            runClickHandler(view_.focus());
-        }
-    }
+    void pressFocused() { click(view_.focus()); }
 
     // Tab to a key.
     void focus(Key key) {
@@ -57,31 +50,20 @@ private:
         return static_cast<std::int16_t>(static_cast<int>(key) - static_cast<int>(first));
     }
 
-    void runClickHandler(Key key) {
+    void press(Key key) {
+        using Handler = void (Calculator::*)();
+        // The keys from the equals key on, in their order.
+        constexpr Handler handlers[] = {
+            &Calculator::cmdEq_Click, &Calculator::cmdPt_Click,    &Calculator::cmdPosNeg_Click,
+            &Calculator::cmdPi_Click, &Calculator::cmdAC_Click,    &Calculator::Mplus_Click,
+            &Calculator::Msub_Click,  &Calculator::Mdisplay_Click, &Calculator::Mreplace_Click,
+        };
         if (key <= Key::cmdNum9) {
             calculator_.cmdNum_Click(indexIn(key, Key::cmdNum0));
-            return;
-        }
-        if (key <= Key::cmdOp5) {
+        } else if (key <= Key::cmdOp5) {
             calculator_.cmdOp_Click(indexIn(key, Key::cmdOp0));
-            return;
-        }
-        using Handler = void (Calculator::*)();
-        constexpr std::pair<Key, Handler> handlers[] = {
-            {Key::cmdEq, &Calculator::cmdEq_Click},
-            {Key::cmdPt, &Calculator::cmdPt_Click},
-            {Key::cmdPosNeg, &Calculator::cmdPosNeg_Click},
-            {Key::cmdPi, &Calculator::cmdPi_Click},
-            {Key::cmdAC, &Calculator::cmdAC_Click},
-            {Key::Mplus, &Calculator::Mplus_Click},
-            {Key::Msub, &Calculator::Msub_Click},
-            {Key::Mdisplay, &Calculator::Mdisplay_Click},
-            {Key::Mreplace, &Calculator::Mreplace_Click},
-        };
-        for (const auto& [handlerKey, handler] : handlers) {
-            if (handlerKey == key) {
-                (calculator_.*handler)();
-            }
+        } else {
+            (calculator_.*handlers[indexIn(key, Key::cmdEq)])();
         }
     }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -9,34 +12,63 @@
 
 namespace sumora::testing {
 
-// The control's name of a key ("cmdNum0", "cmdOp5", "Mplus", ...), for readable checks.
-std::string_view keyName(Key key);
+// The key a token names: its caption, with "+-" and "pi" for the sign and pi keys.
+inline Key keyOf(std::string_view token) {
+    const std::string_view caption = token == "+-" ? "+ -" : token == "pi" ? "π" : token;
+    for (int k = 0; k < keyCount; ++k) {
+        if (FakeCalculatorView::captions[static_cast<std::size_t>(k)] == caption) {
+            return static_cast<Key>(k);
+        }
+    }
+    throw std::invalid_argument("unknown key token: " + std::string(token));
+}
 
-// A window that has just opened, driven by key sequences written as in a key table, tokens
-// separated by spaces:
-//   12  0.5  .          digit and point keys, clicked one character after another
-//   + - x / ^ Sqr =     operator and equals keys, clicked
-//   AC +- pi            clear-all, sign and pi keys, clicked
-//   M+ M- Mdis Mre      memory keys, clicked
-//   '7+5'               characters typed into whichever key has the focus
-//   Esc <13>            Escape, or any character code, typed
-//   Enter Space         the focused key pressed from the keyboard
-//   @cmdEq              the focus moved to a key by name, as Tab would
-// An unknown token throws std::invalid_argument.
+// A window that has just opened, driven by tokens separated by spaces: "12.5" clicks one key per
+// character, "+" "Sqr" "AC" "+-" "pi" "M+" "Mre" ... click a key, '7+5' types characters into
+// the focused key, Esc types Escape, Enter presses the focused key, "@=" moves the focus to a key.
 class Session {
 public:
     Session() { calculator.Form_Load(); }
 
-    Session& run(std::string_view keys);
+    Session& run(std::string_view keys) {
+        while (!keys.empty()) {
+            const std::size_t end = std::min(keys.find(' '), keys.size());
+            play(keys.substr(0, end));
+            keys.remove_prefix(std::min(end + 1, keys.size()));
+        }
+        return *this;
+    }
 
     std::string display() const { return view.text(Label::lblDisp); }
     std::string indicator() const { return view.text(Label::lblOp); }
     std::string memory() const { return view.text(Label::lblMem); }
-    std::string_view focus() const { return keyName(view.focus()); }
+    // The focused key's caption, which names it uniquely.
+    std::string focus() const { return view.caption(view.focus()); }
 
     FakeCalculatorView view;
     Calculator calculator{view};
     KeyDriver driver{calculator, view};
+
+private:
+    void play(std::string_view token) {
+        if (token.starts_with('\'')) {
+            for (char c : token.substr(1, token.size() - 2)) {
+                driver.type(static_cast<std::int16_t>(static_cast<unsigned char>(c)));
+            }
+        } else if (token == "Esc") {
+            driver.type(27);
+        } else if (token == "Enter") {
+            driver.pressFocused();
+        } else if (token.starts_with('@')) {
+            driver.focus(keyOf(token.substr(1)));
+        } else if (token.find_first_not_of("0123456789.") == std::string_view::npos) {
+            for (std::size_t i = 0; i < token.size(); ++i) {
+                driver.click(keyOf(token.substr(i, 1)));
+            }
+        } else {
+            driver.click(keyOf(token));
+        }
+    }
 };
 
 }  // namespace sumora::testing
