@@ -10,15 +10,13 @@
 
 namespace sumora::platform::test {
 
-// The real Win32 calls, noted as they are made; message boxes are only noted, since nobody
-// would close them.
+// The real Win32 calls, with the keys still open counted; message boxes are only noted, since
+// nobody would close them.
 class NotingPlatform final : public Platform {
 public:
     using MessageBoxCall = FakePlatform::MessageBoxCall;
 
     std::vector<MessageBoxCall> messageBoxes;
-    std::vector<std::uint32_t> accessMasks;
-    std::vector<std::string> programStarts;
     int openKeys = 0;
 
     void messageBox(std::string_view prompt, MessageStyle style, std::string_view title) override {
@@ -26,7 +24,6 @@ public:
     }
     long regOpenKeyEx(RegKey root, const std::string& subKey, std::uint32_t options,
                       std::uint32_t access, RegKey& result) override {
-        accessMasks.push_back(access);
         const long status = real_.regOpenKeyEx(root, subKey, options, access, result);
         openKeys += status == errorSuccess ? 1 : 0;
         return status;
@@ -41,10 +38,7 @@ public:
         return status;
     }
     std::intptr_t shellOpen(const std::string& link) override { return real_.shellOpen(link); }
-    bool startProgram(const std::string& path) override {
-        programStarts.push_back(path);
-        return real_.startProgram(path);
-    }
+    bool startProgram(const std::string& path) override { return real_.startProgram(path); }
     std::string findFile(const std::string& path) override { return real_.findFile(path); }
 
 private:
