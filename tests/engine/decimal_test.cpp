@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <compare>
+#include <cstdint>
+#include <random>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -132,6 +135,81 @@ TEST(Decimal, ComparesAndConvertsByValue) {
     EXPECT_EQ(Decimal::fromParts(false, 0, 0, 1, 29).status, DecimalStatus::overflow);
     EXPECT_EQ(number("0.1").toDouble(), 0.1);
     EXPECT_EQ(number(maxText).toDouble(), 79228162514264337593543950335.0);
+}
+
+// An exact reference for random operands, seeded so a failure can be replayed. Integer operands
+// below 2^30 keep every exact product, sum and scaled quotient inside 128 bits.
+__extension__ typedef unsigned __int128 Wide;
+
+Wide magnitude(const Decimal& d) {
+    const auto& limbs = d.mantissa();
+    return (Wide{limbs[2]} << 64) | (Wide{limbs[1]} << 32) | limbs[0];
+}
+
+Wide powerOfTen(int exponent) {
+    Wide result = 1;
+    for (int i = 0; i < exponent; ++i) {
+        result *= 10;
+    }
+    return result;
+}
+
+TEST(DecimalArithmetic, AgreesWithExactComputationOnRandomOperands) {
+    std::mt19937_64 random(20261206);
+    std::uniform_int_distribution<std::uint32_t> digits(0, (1U << 30) - 1);
+    std::uniform_int_distribution<int> scales(0, 9);
+    for (int round = 0; round < 3000; ++round) {
+        const bool negativeA = (random() & 1) != 0;
+        const bool negativeB = (random() & 1) != 0;
+        const std::uint32_t a = digits(random);
+        const std::uint32_t b = digits(random) | 1;
+        const int scaleA = scales(random);
+        const int scaleB = scales(random);
+        SCOPED_TRACE(testing::Message() << (negativeA ? "-" : "") << a << "e-" << scaleA << ", "
+                                        << (negativeB ? "-" : "") << b << "e-" << scaleB);
+        const Decimal x = Decimal::fromParts(negativeA, 0, 0, a, scaleA).value;
+        const Decimal y = Decimal::fromParts(negativeB, 0, 0, b, scaleB).value;
+
+        // The product is exact: |a*b| at scale scaleA + scaleB.
+        const Checked<Decimal> product = multiply(x, y);
+        ASSERT_TRUE(product.ok());
+        ASSERT_LE(product.value.scale(), scaleA + scaleB);
+        EXPECT_EQ(magnitude(product.value) * powerOfTen(scaleA + scaleB - product.value.scale()),
+                  Wide{a} * b);
+        EXPECT_EQ(product.value.isNegative(), negativeA != negativeB && a != 0);
+
+        // The sum is exact at the larger scale.
+        const int common = std::max(scaleA, scaleB);
+        const Wide alignedA = Wide{a} * powerOfTen(common - scaleA);
+        const Wide alignedB = Wide{b} * powerOfTen(common - scaleB);
+        const bool sameSign = negativeA == negativeB;
+        const Wide sum = sameSign
+                             ? alignedA + alignedB
+                             : (alignedA > alignedB ? alignedA - alignedB : alignedB - alignedA);
+        const Checked<Decimal> total = add(x, y);
+        ASSERT_TRUE(total.ok());
+        ASSERT_LE(total.value.scale(), common);
+        EXPECT_EQ(magnitude(total.value) * powerOfTen(common - total.value.scale()), sum);
+
+        // The quotient of the integers a / b: within half a unit of its last digit, a tie goes to
+        // the even digit, and the scale is 28 unless the quotient ends sooner or one more digit
+        // would not fit in 96 bits.
+        const Decimal whole = Decimal::fromParts(negativeA, 0, 0, a, 0).value;
+        const Decimal divisor = Decimal::fromParts(negativeB, 0, 0, b, 0).value;
+        const Checked<Decimal> quotient = divide(whole, divisor);
+        ASSERT_TRUE(quotient.ok());
+        const Wide m = magnitude(quotient.value);
+        const Wide scaled = Wide{a} * powerOfTen(quotient.value.scale());
+        const Wide approximation = m * b;
+        const Wide error = scaled > approximation ? scaled - approximation : approximation - scaled;
+        EXPECT_LE(2 * error, Wide{b});
+        if (2 * error == Wide{b}) {
+            EXPECT_EQ(m % 2, 0U);
+        }
+        EXPECT_TRUE(quotient.value.scale() == Decimal::maxScale || error == 0 ||
+                    m >= (Wide{1} << 96) / 10);
+        EXPECT_EQ(quotient.value.isNegative(), negativeA != negativeB && m != 0);
+    }
 }
 
 }  // namespace
