@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
-#include <QStringList>
 #include <QTest>
 
 #include "platform/fake_platform.h"
@@ -18,7 +18,10 @@ namespace sumora::ui {
 // The real window, shown and active, with a platform that answers message boxes at once.
 class WindowTest : public testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { open(); }
+
+    // A fresh window, so that every case starts from the state a user meets at start-up.
+    void open() {
         window = std::make_unique<MainWindow>(platform);
         window->showCentred();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -36,66 +39,35 @@ protected:
         return focus != nullptr ? focus->objectName() : QString();
     }
 
-    // Steps, separated by blanks: a single character is typed; Enter, Space, Escape and Tab are
-    // those keys; kp:, shift:, ctrl: and altgr: add modifiers; click:NAME and focus:NAME act on
-    // the named key.
-    void play(std::string_view steps) {
-        const QStringList tokens =
-            QString::fromUtf8(steps.data(), static_cast<qsizetype>(steps.size()))
-                .split(' ', Qt::SkipEmptyParts);
-        for (const QString& token : tokens) {
-            SCOPED_TRACE(token.toStdString());
-            const qsizetype colon = token.indexOf(':');
-            const QString verb = colon > 0 ? token.left(colon) : QString();
-            const QString what = colon > 0 ? token.mid(colon + 1) : token;
-            if (verb == "click") {
-                QTest::mouseClick(child(what.toStdString()), Qt::LeftButton);
-            } else if (verb == "focus") {
-                child(what.toStdString())->setFocus(Qt::TabFocusReason);
-            } else {
-                press(what, modifiersOf(verb));
-            }
-        }
-    }
-
-    static Qt::KeyboardModifiers modifiersOf(const QString& verb) {
-        if (verb == "kp") {
-            return Qt::KeypadModifier;
-        }
-        if (verb == "shift") {
-            return Qt::ShiftModifier;
-        }
-        if (verb == "ctrl") {
-            return Qt::ControlModifier;
-        }
-        if (verb == "altgr") {
-            return Qt::ControlModifier | Qt::AltModifier;
-        }
-        return Qt::NoModifier;
-    }
-
-    static void press(const QString& what, Qt::KeyboardModifiers modifiers) {
-        struct Named {
-            const char* name;
-            Qt::Key key;
-            const char* text;
-        };
-        static const Named named[] = {{"Enter", Qt::Key_Enter, "\r"},
-                                      {"Space", Qt::Key_Space, " "},
-                                      {"Escape", Qt::Key_Escape, "\x1b"},
-                                      {"Tab", Qt::Key_Tab, "\t"}};
-        Qt::Key key = static_cast<Qt::Key>(what.front().toUpper().unicode());
-        QString text = what;
-        for (const Named& n : named) {
-            if (what == n.name) {
-                key = n.key;
-                text = n.text;
-            }
-        }
-        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), key, text, modifiers);
-    }
-
     QString text(std::string_view label) const { return child<QLabel>(label)->text(); }
+
+    // Steps, separated by blanks: a single character is typed on the focused widget; Enter, Space,
+    // Escape and Tab are those keys; click:NAME and focus:NAME act on the named key.
+    void play(std::string_view steps) {
+        for (const QString& token :
+             QString::fromUtf8(steps.data(), static_cast<qsizetype>(steps.size()))
+                 .split(' ', Qt::SkipEmptyParts)) {
+            SCOPED_TRACE(token.toStdString());
+            if (token.startsWith("click:")) {
+                QTest::mouseClick(child(token.mid(6).toStdString()), Qt::LeftButton);
+            } else if (token.startsWith("focus:")) {
+                child(token.mid(6).toStdString())->setFocus(Qt::TabFocusReason);
+            } else {
+                press(token);
+            }
+        }
+    }
+
+    static void press(const QString& what) {
+        static const QHash<QString, std::pair<Qt::Key, QString>> named{
+            {"Enter", {Qt::Key_Enter, "\r"}},
+            {"Space", {Qt::Key_Space, " "}},
+            {"Escape", {Qt::Key_Escape, "\x1b"}},
+            {"Tab", {Qt::Key_Tab, "\t"}}};
+        const auto typed = static_cast<Qt::Key>(what.front().toUpper().unicode());
+        const auto [key, text] = named.value(what, {typed, what});
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), key, text, Qt::NoModifier);
+    }
 
     platform::FakePlatform platform;
     std::unique_ptr<MainWindow> window;
