@@ -20,7 +20,6 @@
 namespace sumora::dialogs {
 namespace {
 
-using platform::test::KeyAccess;
 using platform::test::NotingPlatform;
 using platform::test::ScratchKey;
 using platform::test::StoredValue;
@@ -61,7 +60,7 @@ TEST(AboutActionsTest, ReadsTheToolsPathAndStartsItOnlyWhenUsable) {
         DeleteFileA((tool + ".ran").c_str());
         std::optional<ScratchKey> key;
         if (c.value) {
-            key.emplace(toolKey, std::vector{*c.value}, KeyAccess::readOnly);
+            key.emplace(toolKey, std::vector{*c.value});
             ASSERT_EQ(key->status(), ERROR_SUCCESS);
         }
         NotingPlatform system;

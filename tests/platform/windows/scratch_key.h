@@ -17,21 +17,12 @@ struct StoredValue {
     std::string bytes;
 };
 
-// Who may do what with a scratch key.
-enum class KeyAccess {
-    full,
-    // As an ordinary user meets HKEY_LOCAL_MACHINE: everyone may read, nobody may change it.
-    readOnly,
-};
-
-// A key under HKEY_LOCAL_MACHINE that holds exactly `values` while the object lives; the key and
-// everything under it are deleted at the end. The path must not exist beforehand with anything
-// the tests need to keep.
+// A key under HKEY_LOCAL_MACHINE that holds exactly `values` while the object lives, read-only as
+// an ordinary user meets it there; the key and everything under it are deleted at the end. The path
+// must not exist beforehand with anything the tests need to keep.
 class ScratchKey {
 public:
-    ScratchKey(std::string path, const std::vector<StoredValue>& values,
-               KeyAccess access = KeyAccess::full)
-        : path_(std::move(path)) {
+    ScratchKey(std::string path, const std::vector<StoredValue>& values) : path_(std::move(path)) {
         remove();
         HKEY key = nullptr;
         status_ = RegCreateKeyExA(HKEY_LOCAL_MACHINE, path_.c_str(), 0, nullptr, 0,
@@ -48,7 +39,7 @@ public:
                                      reinterpret_cast<const BYTE*>(marked.data()),
                                      static_cast<DWORD>(value.bytes.size()));
         }
-        if (status_ == ERROR_SUCCESS && access == KeyAccess::readOnly) {
+        if (status_ == ERROR_SUCCESS) {
             status_ = setAccess(key, "D:P(A;;KR;;;WD)");
         }
         if (key != nullptr) {
