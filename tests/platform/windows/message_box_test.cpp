@@ -39,13 +39,12 @@ BOOL CALLBACK noteControl(HWND control, LPARAM seen) {
     return TRUE;
 }
 
-// Plays the user: waits for the box titled `title`, notes what it shows and presses OK.
+// Plays the user: waits for the box titled `title`, notes what it shows and presses OK. The box
+// shows itself first and its buttons a moment later; two seconds are plenty.
 SeenBox pressOkWhenShown(const std::string& title, const std::atomic<bool>& boxReturned) {
     SeenBox seen;
-    int waitsForButtons = 0;
-    while (!boxReturned) {
+    for (int waitsForButtons = 0; !boxReturned; Sleep(50)) {
         const HWND box = FindWindowA("#32770", title.c_str());
-        // The box shows itself first and its buttons a moment later; two seconds are plenty.
         if (box != nullptr && IsWindowVisible(box) &&
             (IsWindowVisible(GetDlgItem(box, IDOK)) || ++waitsForButtons > 40)) {
             seen.shown = true;
@@ -55,9 +54,8 @@ SeenBox pressOkWhenShown(const std::string& title, const std::atomic<bool>& boxR
             seen.okVisible = IsWindowVisible(GetDlgItem(box, IDOK)) != FALSE;
             EnumChildWindows(box, noteControl, reinterpret_cast<LPARAM>(&seen));
             PostMessageA(box, WM_COMMAND, IDOK, 0);
-            return seen;
+            break;
         }
-        Sleep(50);
     }
     return seen;
 }

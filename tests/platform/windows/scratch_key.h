@@ -27,17 +27,15 @@ public:
         HKEY key = nullptr;
         status_ = RegCreateKeyExA(HKEY_LOCAL_MACHINE, path_.c_str(), 0, nullptr, 0,
                                   KEY_WRITE | WRITE_DAC, nullptr, &key, nullptr);
-        for (const StoredValue& value : values) {
-            if (status_ != ERROR_SUCCESS) {
-                break;
-            }
-            const std::string name(value.name);
+        for (auto value = values.begin(); status_ == ERROR_SUCCESS && value != values.end();
+             ++value) {
+            const std::string name(value->name);
             // The registry counts a zero that directly follows a text as part of it, so the
             // bytes are followed by a mark that is not stored.
-            const std::string marked = value.bytes + '|';
-            status_ = RegSetValueExA(key, name.c_str(), 0, value.type,
+            const std::string marked = value->bytes + '|';
+            status_ = RegSetValueExA(key, name.c_str(), 0, value->type,
                                      reinterpret_cast<const BYTE*>(marked.data()),
-                                     static_cast<DWORD>(value.bytes.size()));
+                                     static_cast<DWORD>(value->bytes.size()));
         }
         if (status_ == ERROR_SUCCESS) {
             status_ = setAccess(key, "D:P(A;;KR;;;WD)");
