@@ -47,9 +47,7 @@ bool noChildLeft() {
 class PosixPlatformTest : public testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("sumora-platform-" + std::to_string(::getpid()) + "-" +
-                 testing::UnitTest::GetInstance()->current_test_info()->name());
+        root_ = fs::temp_directory_path() / ("sumora-platform-" + std::to_string(::getpid()));
         fs::create_directories(root_ / "with blank");
     }
     void TearDown() override { fs::remove_all(root_); }
