@@ -40,34 +40,21 @@ private:
 // One round of typical use: entry, a chain with every binary operator, a root, memory keys and
 // typed keys; it ends with AC, so every round starts from the same state.
 void playRound(Calculator& c) {
-    c.cmdNum_Click(1);
-    c.cmdNum_Click(2);
-    c.cmdPt_Click();
-    c.cmdNum_Click(5);
-    c.cmdOp_Click(0);
-    c.cmdNum_Click(3);
-    c.cmdNum_Click(4);
-    c.cmdOp_Click(2);
-    c.cmdNum_Click(7);
-    c.cmdOp_Click(1);
-    c.cmdNum_Click(9);
-    c.cmdOp_Click(3);
-    c.cmdNum_Click(4);
-    c.cmdOp_Click(4);
-    c.cmdNum_Click(2);
-    c.cmdEq_Click();
-    c.Mplus_Click();
-    c.cmdOp_Click(5);
-    c.cmdPosNeg_Click();
-    c.Msub_Click();
-    c.cmdPi_Click();
-    c.Mreplace_Click();
-    c.Mdisplay_Click();
-    c.cmdNum_KeyPress(0, '8');
-    c.cmdNum_KeyPress(8, '+');
-    c.cmdOp_KeyPress(0, '6');
-    c.cmdEq_Click();
-    c.cmdNum_KeyPress(6, 27);
+    using sumora::Key;
+    constexpr Key clicks[] = {
+        Key::cmdNum1,   Key::cmdNum2, Key::cmdPt,   Key::cmdNum5,  Key::cmdOp0,   Key::cmdNum3,
+        Key::cmdNum4,   Key::cmdOp2,  Key::cmdNum7, Key::cmdOp1,   Key::cmdNum9,  Key::cmdOp3,
+        Key::cmdNum4,   Key::cmdOp4,  Key::cmdNum2, Key::cmdEq,    Key::Mplus,    Key::cmdOp5,
+        Key::cmdPosNeg, Key::Msub,    Key::cmdPi,   Key::Mreplace, Key::Mdisplay,
+    };
+    for (const Key key : clicks) {
+        c.click(key);
+    }
+    c.keyPress(Key::cmdNum0, '8');
+    c.keyPress(Key::cmdNum8, '+');
+    c.keyPress(Key::cmdOp0, '6');
+    c.click(Key::cmdEq);
+    c.keyPress(Key::cmdNum6, 27);
 }
 constexpr int eventsPerRound = 28;
 

@@ -44,6 +44,12 @@ public:
 
     const CalculatorState& state() const { return state_; }
 
+    // The one path from the window's keys to the handlers, shared by every front end, test and
+    // fuzz target. A click runs the key's *_Click handler; a character typed while `focused` has
+    // the focus runs that key's *_KeyPress handler, and keys without one ignore it.
+    void click(Key key);
+    void keyPress(Key focused, std::int16_t KeyAscii);
+
     void Form_Load();
     void cmdAC_Click();
 

@@ -17,23 +17,12 @@ public:
     void click(Key key) {
         if (view_.isEnabled(key)) {
             view_.setFocus(key);
-            press(key);
+            calculator_.click(key);
         }
     }
 
     // A typed character reaches the key-press handler of the focused key, if it has one.
-    void type(std::int16_t code) {
-        const Key focus = view_.focus();
-        if (focus == Key::cmdEq) {
-            calculator_.cmdEq_KeyPress(code);
-        } else if (focus == Key::cmdPt) {
-            calculator_.cmdPt_KeyPress(code);
-        } else if (focus <= Key::cmdNum9) {
-            calculator_.cmdNum_KeyPress(indexIn(focus, Key::cmdNum0), code);
-        } else if (focus <= Key::cmdOp5) {
-            calculator_.cmdOp_KeyPress(indexIn(focus, Key::cmdOp0), code);
-        }
-    }
+    void type(std::int16_t code) { calculator_.keyPress(view_.focus(), code); }
 
     // Enter or Space: the focused push button presses itself.
     void pressFocused() { click(view_.focus()); }
@@ -46,27 +35,6 @@ public:
     }
 
 private:
-    static std::int16_t indexIn(Key key, Key first) {
-        return static_cast<std::int16_t>(static_cast<int>(key) - static_cast<int>(first));
-    }
-
-    void press(Key key) {
-        using Handler = void (Calculator::*)();
-        // The keys from the equals key on, in their order.
-        constexpr Handler handlers[] = {
-            &Calculator::cmdEq_Click, &Calculator::cmdPt_Click,    &Calculator::cmdPosNeg_Click,
-            &Calculator::cmdPi_Click, &Calculator::cmdAC_Click,    &Calculator::Mplus_Click,
-            &Calculator::Msub_Click,  &Calculator::Mdisplay_Click, &Calculator::Mreplace_Click,
-        };
-        if (key <= Key::cmdNum9) {
-            calculator_.cmdNum_Click(indexIn(key, Key::cmdNum0));
-        } else if (key <= Key::cmdOp5) {
-            calculator_.cmdOp_Click(indexIn(key, Key::cmdOp0));
-        } else {
-            (calculator_.*handlers[indexIn(key, Key::cmdEq)])();
-        }
-    }
-
     Calculator& calculator_;
     FakeCalculatorView& view_;
 };

@@ -205,11 +205,6 @@ constexpr bool tabIndexIsTablePosition() {
 }
 static_assert(tabIndexIsTablePosition(), "keyControls must be listed in tab order");
 
-// Whether a character typed while the key has the focus goes to the engine's keyboard routing.
-constexpr bool routesTypedCharacters(Key key) {
-    return key <= Key::cmdPt;  // the digits, the operators, equals and the point
-}
-
 enum class TextAlign { right, centre };
 
 // The palette role a label is filled with and writes in.

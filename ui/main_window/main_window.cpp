@@ -34,18 +34,6 @@ QColor faceColour(Face face) {
     return {};
 }
 
-std::int16_t indexIn(Key key, Key first) {
-    return static_cast<std::int16_t>(static_cast<int>(key) - static_cast<int>(first));
-}
-
-bool isDigit(Key key) {
-    return key >= Key::cmdNum0 && key <= Key::cmdNum9;
-}
-
-bool isOperator(Key key) {
-    return key >= Key::cmdOp0 && key <= Key::cmdOp5;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(platform::Platform& platform)
@@ -98,11 +86,10 @@ void MainWindow::buildKeys(QWidget* client) {
         keys_[static_cast<std::size_t>(control.key)] = key;
 
         const Key id = control.key;
-        connect(key, &KeyButton::clicked, this, [this, id] { click(id); });
-        if (routesTypedCharacters(id)) {
-            connect(key, &KeyButton::typed, this,
-                    [this, id](char16_t code) { type(id, static_cast<std::int16_t>(code)); });
-        }
+        connect(key, &KeyButton::clicked, this, [this, id] { engine_.click(id); });
+        connect(key, &KeyButton::typed, this, [this, id](char16_t code) {
+            engine_.keyPress(id, static_cast<std::int16_t>(code));
+        });
     }
 }
 
@@ -170,60 +157,6 @@ void MainWindow::buildMenus() {
     for (const auto& [name, command] : commands) {
         connect(findChild<QAction*>(name), &QAction::triggered, this,
                 [this, command] { (menuCommands_.*command)(); });
-    }
-}
-
-void MainWindow::click(Key key) {
-    if (isDigit(key)) {
-        engine_.cmdNum_Click(indexIn(key, Key::cmdNum0));
-        return;
-    }
-    if (isOperator(key)) {
-        engine_.cmdOp_Click(indexIn(key, Key::cmdOp0));
-        return;
-    }
-    switch (key) {
-        case Key::cmdEq:
-            engine_.cmdEq_Click();
-            break;
-        case Key::cmdPt:
-            engine_.cmdPt_Click();
-            break;
-        case Key::cmdPosNeg:
-            engine_.cmdPosNeg_Click();
-            break;
-        case Key::cmdPi:
-            engine_.cmdPi_Click();
-            break;
-        case Key::cmdAC:
-            engine_.cmdAC_Click();
-            break;
-        case Key::Mplus:
-            engine_.Mplus_Click();
-            break;
-        case Key::Msub:
-            engine_.Msub_Click();
-            break;
-        case Key::Mdisplay:
-            engine_.Mdisplay_Click();
-            break;
-        case Key::Mreplace:
-            engine_.Mreplace_Click();
-            break;
-        default:
-            break;
-    }
-}
-
-void MainWindow::type(Key key, std::int16_t code) {
-    if (isDigit(key)) {
-        engine_.cmdNum_KeyPress(indexIn(key, Key::cmdNum0), code);
-    } else if (isOperator(key)) {
-        engine_.cmdOp_KeyPress(indexIn(key, Key::cmdOp0), code);
-    } else if (key == Key::cmdPt) {
-        engine_.cmdPt_KeyPress(code);
-    } else if (key == Key::cmdEq) {
-        engine_.cmdEq_KeyPress(code);
     }
 }
 

@@ -33,9 +33,6 @@ private:
     static void buildLines(QWidget* client);
     void buildMenus();
 
-    void click(Key key);
-    void type(Key key, std::int16_t code);
-
     KeyButtons keys_{};
     Labels labels_{};
     WidgetView view_;
