@@ -14,7 +14,7 @@
 #include "probe.h"
 #include "scratch_folder.h"
 #include "scratch_key.h"
-#include "ui/dialogs/about_actions.h"
+#include "ui/forms/about_actions.h"
 #include "wine_only.h"
 
 namespace sumora::dialogs {

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QHash>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "platform/fake_platform.h"
+#include "ui/qt/main_window/main_window.h"
+
+namespace sumora::ui {
+
+// The real window, shown and active, with a platform that answers message boxes at once.
+class WindowTest : public testing::Test {
+protected:
+    void SetUp() override { open(); }
+
+    // A fresh window, so that every case starts from the state a user meets at start-up.
+    void open() {
+        window = std::make_unique<MainWindow>(platform);
+        window->showCentred();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <typename Widget = QPushButton>
+    Widget* child(std::string_view name) const {
+        auto* found = window->findChild<Widget*>(QString::fromUtf8(name.data(), name.size()));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    QString focusName() const {
+        QWidget* focus = QApplication::focusWidget();
+        return focus != nullptr ? focus->objectName() : QString();
+    }
+
+    QString text(std::string_view label) const { return child<QLabel>(label)->text(); }
+
+    // Steps, separated by blanks: a single character is typed on the focused widget; Enter, Space,
+    // Escape and Tab are those keys; click:NAME and focus:NAME act on the named key.
+    void play(std::string_view steps) {
+        for (const QString& token :
+             QString::fromUtf8(steps.data(), static_cast<qsizetype>(steps.size()))
+                 .split(' ', Qt::SkipEmptyParts)) {
+            SCOPED_TRACE(token.toStdString());
+            if (token.startsWith("click:")) {
+                QTest::mouseClick(child(token.mid(6).toStdString()), Qt::LeftButton);
+            } else if (token.startsWith("focus:")) {
+                child(token.mid(6).toStdString())->setFocus(Qt::TabFocusReason);
+            } else {
+                press(token);
+            }
+        }
+    }
+
+    static void press(const QString& what) {
+        static const QHash<QString, std::pair<Qt::Key, QString>> named{
+            {"Enter", {Qt::Key_Enter, "\r"}},
+            {"Space", {Qt::Key_Space, " "}},
+            {"Escape", {Qt::Key_Escape, "\x1b"}},
+            {"Tab", {Qt::Key_Tab, "\t"}}};
+        const auto typed = static_cast<Qt::Key>(what.front().toUpper().unicode());
+        const auto [key, text] = named.value(what, {typed, what});
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), key, text, Qt::NoModifier);
+    }
+
+    platform::FakePlatform platform;
+    std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace sumora::ui

@@ -1,0 +1,129 @@
+#pragma once
+
+// The controls of the About and Bugs Fix dialogs as data. One loop builds each dialog from its
+// table and the layout tests walk the same tables. Positions and sizes are in twips (15 to a
+// logical pixel) from the top-left corner of the container's client area; the tables list the
+// controls in tab order, containers before what they contain.
+
+#include <array>
+#include <string_view>
+
+#include "ui/forms/layout_units.h"
+
+namespace sumora::dialogs {
+
+using ui::FontSpec;
+using ui::pixels;
+
+enum class Kind {
+    picture,  // shows the picture named by `text`, from its top-left corner, clipped
+    button,
+    label,
+    link,  // a label that reports clicks
+    line,  // a horizontal rule `w` long; `h` is 0
+};
+
+enum class Border {
+    none,
+    sunken,  // 2 pixels on every side
+    single,  // 1 pixel
+};
+
+struct Control {
+    std::string_view objectName;
+    Kind kind;
+    std::string_view container;  // "" for the window itself
+    std::string_view text;       // caption, or a picture's resource
+    FontSpec font;
+    int x, y, w, h;
+    int tabIndex;  // -1 for a line, which has none
+    Border border;
+    bool centred;  // text centred, else from the top-left corner
+};
+
+struct WindowAttributes {
+    std::string_view objectName;
+    std::string_view caption;
+    int clientWidth, clientHeight;
+    bool sizable;
+    FontSpec font;
+};
+
+inline constexpr FontSpec arial9{"Arial", 9.0, false};
+inline constexpr FontSpec buttonFont{"MS Sans Serif", 8.25, false};
+
+inline constexpr WindowAttributes aboutWindow{"frmAbout", "About", 5115, 2490, false, arial9};
+
+// The e-mail label's caption is made from the author's address (about_actions.h).
+inline constexpr std::array<Control, 8> aboutControls{{
+    {"Picture1", Kind::picture, "", ":/pictures/emblem.bmp", arial9, 120, 120, 840, 720, 0,
+     Border::sunken, false},
+    {"Label1",
+     Kind::label,
+     "",
+     "Sumora v1.0",
+     {"Arial", 9.0, true},
+     990,
+     120,
+     1275,
+     225,
+     1,
+     Border::none,
+     true},
+    {"Label2", Kind::label, "", "Email all questions, comments etc. to: ", arial9, 150, 900, 3195,
+     225, 2, Border::none, true},
+    {"Label3", Kind::label, "", "Created by: Ah Kiat???   Created on: 29/09/2000", arial9, 975, 480,
+     4065, 225, 3, Border::none, true},
+    {"Picture2", Kind::picture, "", ":/pictures/banner.png", arial9, 120, 1440, 4935, 968, 4,
+     Border::none, false},
+    {"Command1", Kind::button, "Picture2", "&OK", buttonFont, 2280, 600, 1215, 375, 5, Border::none,
+     true},
+    {"Command2", Kind::button, "Picture2", "&System Info", buttonFont, 3720, 600, 1215, 375, 6,
+     Border::none, true},
+    {"lblemail",
+     Kind::link,
+     "",
+     "",
+     {"Arial", 9.75, true},
+     120,
+     1200,
+     4935,
+     255,
+     7,
+     Border::none,
+     true},
+}};
+
+inline constexpr WindowAttributes bugsWindow{"frmBugs", "Bugs Fix and Report", 7245, 6510, true,
+                                             arial9};
+
+// The label's text is set when the dialog loads.
+inline constexpr std::array<Control, 3> bugsControls{{
+    {"cmdOK",
+     Kind::button,
+     "",
+     "&OK",
+     {"Arial", 9.75, true},
+     6000,
+     6120,
+     1215,
+     405,
+     0,
+     Border::none,
+     true},
+    {"lblBugs",
+     Kind::label,
+     "",
+     "",
+     {"Arial", 12.0, false},
+     120,
+     120,
+     6975,
+     5655,
+     1,
+     Border::single,
+     false},
+    {"Line1", Kind::line, "", "", arial9, 0, 5880, 7200, 0, -1, Border::none, false},
+}};
+
+}  // namespace sumora::dialogs

@@ -1,0 +1,104 @@
+#include "ui/qt/dialogs/control_builder.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "ui/qt/dialogs/link_label.h"
+
+namespace sumora::dialogs {
+
+namespace {
+
+void setBorder(QFrame& frame, Border border) {
+    switch (border) {
+        case Border::sunken:
+            frame.setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+            break;
+        case Border::single:
+            frame.setFrameStyle(QFrame::Box | QFrame::Plain);
+            frame.setLineWidth(1);
+            break;
+        case Border::none:
+            break;
+    }
+}
+
+QWidget* createWidget(const Control& control, QWidget* container) {
+    switch (control.kind) {
+        case Kind::picture: {
+            auto* picture = new QLabel(container);
+            // A picture that is missing leaves the box empty.
+            picture->setPixmap(QPixmap(qtText(control.text)));
+            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            setBorder(*picture, control.border);
+            return picture;
+        }
+        case Kind::button:
+            return new QPushButton(qtText(control.text), container);
+        case Kind::label:
+        case Kind::link: {
+            auto* label =
+                control.kind == Kind::link ? new LinkLabel(container) : new QLabel(container);
+            label->setTextFormat(Qt::PlainText);
+            label->setText(qtText(control.text));
+            label->setAlignment(control.centred ? Qt::AlignHCenter | Qt::AlignTop
+                                                : Qt::AlignLeft | Qt::AlignTop);
+            label->setWordWrap(true);
+            setBorder(*label, control.border);
+            return label;
+        }
+        case Kind::line: {
+            // A filled strip rather than a drawn line, so that the rule stays whole at any
+            // scale factor.
+            auto* line = new QWidget(container);
+            QPalette ink = line->palette();
+            ink.setBrush(QPalette::Window, ink.windowText());
+            line->setPalette(ink);
+            line->setAutoFillBackground(true);
+            return line;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void buildWindow(QWidget& window, const WindowAttributes& attributes,
+                 std::span<const Control> controls) {
+    window.setObjectName(qtText(attributes.objectName));
+    window.setWindowTitle(qtText(attributes.caption));
+    window.setWindowFlags(
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+        Qt::WindowCloseButtonHint |
+        (attributes.sizable ? Qt::WindowFlags() : Qt::MSWindowsFixedSizeDialogHint));
+    window.setFont(qtFont(attributes.font));
+    const QSize client(pixels(attributes.clientWidth), pixels(attributes.clientHeight));
+    if (attributes.sizable) {
+        window.resize(client);
+    } else {
+        window.setFixedSize(client);
+    }
+
+    // Created in tab order, so the focus chain follows the tab indices.
+    for (const Control& control : controls) {
+        QWidget* container = control.container.empty()
+                                 ? &window
+                                 : window.findChild<QWidget*>(qtText(control.container));
+        QWidget* widget = createWidget(control, container);
+        widget->setObjectName(qtText(control.objectName));
+        if (control.kind == Kind::line) {
+            widget->setGeometry(pixels(control.x), pixels(control.y), pixels(control.w), 1);
+            continue;
+        }
+        if (control.kind != Kind::picture) {
+            widget->setFont(qtFont(control.font));
+        }
+        widget->setGeometry(pixels(control.x), pixels(control.y), pixels(control.w),
+                            pixels(control.h));
+    }
+}
+
+}  // namespace sumora::dialogs

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <span>
+
+#include <QWidget>
+
+#include "ui/forms/dialog_controls.h"
+#include "ui/qt/qt_conversions.h"
+
+namespace sumora::dialogs {
+
+using ui::qtFont;
+using ui::qtText;
+
+// Gives `window` the caption, client size, border and font of `attributes`, with a title bar that
+// has no minimize or maximize button, and creates `controls` in it.
+void buildWindow(QWidget& window, const WindowAttributes& attributes,
+                 std::span<const Control> controls);
+
+}  // namespace sumora::dialogs

@@ -1,0 +1,14 @@
+#include "ui/qt/dialogs/link_label.h"
+
+#include <QMouseEvent>
+
+namespace sumora::dialogs {
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+}  // namespace sumora::dialogs

@@ -1,0 +1,163 @@
+#include "ui/qt/main_window/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+
+#include "ui/forms/main_window_controls.h"
+#include "ui/qt/main_window/field_label.h"
+#include "ui/qt/main_window/key_button.h"
+#include "ui/qt/main_window/sumora_icon.h"
+#include "ui/qt/qt_conversions.h"
+
+namespace sumora::ui {
+
+namespace {
+
+QRect pixelRect(int x, int y, int w, int h) {
+    return {pixels(x), pixels(y), pixels(w), pixels(h)};
+}
+
+QColor faceColour(Face face) {
+    switch (face) {
+        case Face::pureRed:
+            return {255, 0, 0};
+        case Face::pureGreen:
+            return {0, 255, 0};
+        case Face::system:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+MainWindow::MainWindow(platform::Platform& platform)
+    : QMainWindow(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                               Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowCloseButtonHint),
+      view_(keys_, labels_, platform),
+      engine_(view_),
+      menuCommands_(platform, *this) {
+    setObjectName("frmSumora");
+    setWindowTitle("Sumora v1.0");
+    setWindowIcon(sumoraIcon());
+
+    QPalette buttonFace = palette();
+    buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
+    setPalette(buttonFace);
+
+    auto* client = new QWidget(this);
+    client->setFont(qtFont(windowFont));
+    client->setFixedSize(pixels(clientWidth), pixels(clientHeight));
+    setCentralWidget(client);
+
+    buildKeys(client);
+    buildLabels(client);
+    buildLines(client);
+    buildMenus();
+    setFixedSize(sizeHint());
+
+    engine_.Form_Load();
+    keys_[static_cast<std::size_t>(Key::cmdNum0)]->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::showCentred() {
+    const QRect screen = this->screen()->availableGeometry();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen));
+    show();
+}
+
+void MainWindow::buildKeys(QWidget* client) {
+    // Created in tab order, so the focus chain is the table's order.
+    for (const KeyControl& control : keyControls) {
+        auto* key = new KeyButton(client);
+        key->setObjectName(qtText(control.objectName));
+        key->setText(qtText(control.caption));
+        key->setToolTip(qtText(control.toolTip));
+        key->setAccessibleName(qtText(control.accessibleName));
+        key->setFont(qtFont(control.font));
+        key->setGeometry(pixelRect(control.x, control.y, control.w, control.h));
+        key->setFaceColour(faceColour(control.face));
+        keys_[static_cast<std::size_t>(control.key)] = key;
+
+        const Key id = control.key;
+        connect(key, &KeyButton::clicked, this, [this, id] { engine_.click(id); });
+        connect(key, &KeyButton::typed, this, [this, id](char16_t code) {
+            engine_.keyPress(id, static_cast<std::int16_t>(code));
+        });
+    }
+}
+
+void MainWindow::buildLabels(QWidget* client) {
+    for (const LabelControl& control : labelControls) {
+        auto* label = new FieldLabel(client);
+        label->setObjectName(qtText(control.objectName));
+        label->setTextFormat(Qt::PlainText);
+        label->setText(qtText(control.initialText));
+        label->setAccessibleName(qtText(control.accessibleName));
+        label->setFont(qtFont(control.font));
+        label->setGeometry(pixelRect(control.x, control.y, control.w, control.h));
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setAlignment(control.align == TextAlign::right ? Qt::AlignRight | Qt::AlignVCenter
+                                                              : Qt::AlignCenter);
+        QPalette colours = label->palette();
+        colours.setBrush(QPalette::Window,
+                         colours.brush(control.fill == LabelFill::buttonFace ? QPalette::Button
+                                                                             : QPalette::Base));
+        colours.setBrush(QPalette::WindowText,
+                         colours.brush(control.ink == LabelInk::buttonText ? QPalette::ButtonText
+                                                                           : QPalette::WindowText));
+        label->setPalette(colours);
+        label->setAutoFillBackground(true);
+        labels_[static_cast<std::size_t>(control.label)] = label;
+    }
+}
+
+void MainWindow::buildLines(QWidget* client) {
+    // A filled strip rather than a drawn line, so that the rule stays whole at any scale factor.
+    for (const LineControl& control : lineControls) {
+        auto* line = new QWidget(client);
+        line->setObjectName(qtText(control.objectName));
+        QPalette ink = line->palette();
+        ink.setBrush(QPalette::Window, ink.windowText());
+        line->setPalette(ink);
+        line->setAutoFillBackground(true);
+        line->setGeometry(pixels(control.x1), pixels(control.y), pixels(control.x2 - control.x1),
+                          1);
+    }
+}
+
+void MainWindow::buildMenus() {
+    for (const MenuControl& control : menuControls) {
+        QMenu* menu = menuBar()->addMenu(qtText(control.caption));
+        menu->setObjectName(qtText(control.objectName));
+        menu->menuAction()->setObjectName(qtText(control.objectName));
+        for (const MenuEntry& entry : control.entries) {
+            QAction* action = entry.caption.empty() ? menu->addSeparator()
+                                                    : menu->addAction(qtText(entry.caption));
+            action->setObjectName(qtText(entry.objectName));
+        }
+    }
+    // Exit ends the program at once, without closing windows one by one.
+    connect(findChild<QAction*>("mExit"), &QAction::triggered, this, [] { QApplication::exit(0); });
+
+    using Command = void (dialogs::MenuCommands::*)();
+    const std::pair<const char*, Command> commands[] = {
+        {"mSave", &dialogs::MenuCommands::mSave_Click},
+        {"mPrint", &dialogs::MenuCommands::mPrint_Click},
+        {"mLicense", &dialogs::MenuCommands::mLicense_Click},
+        {"mBugs", &dialogs::MenuCommands::mBugs_Click},
+        {"mAbout", &dialogs::MenuCommands::mAbout_Click},
+    };
+    for (const auto& [name, command] : commands) {
+        connect(findChild<QAction*>(name), &QAction::triggered, this,
+                [this, command] { (menuCommands_.*command)(); });
+    }
+}
+
+}  // namespace sumora::ui

@@ -1,0 +1,24 @@
+#pragma once
+
+// The window tables hold UTF-8 texts and plain font descriptions; Qt wants QString and QFont.
+
+#include <QFont>
+#include <QString>
+#include <string_view>
+
+#include "ui/forms/layout_units.h"
+
+namespace sumora::ui {
+
+inline QString qtText(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+inline QFont qtFont(const FontSpec& wanted) {
+    QFont font(qtText(wanted.family));
+    font.setPointSizeF(wanted.pointSize);
+    font.setBold(wanted.bold);
+    return font;
+}
+
+}  // namespace sumora::ui
