@@ -12,7 +12,7 @@
 
 namespace sumora::ui {
 
-inline constexpr FontSpec windowFont{"Arial", 9.0, false};
+inline constexpr FontFace windowFont{"Arial", 9.0, false};
 
 // The pi key and the clear-all key carry their own face colour; every other key uses the style's.
 enum class Face { system, pureRed, pureGreen };
@@ -22,7 +22,7 @@ struct KeyControl {
     std::string_view objectName;
     std::string_view caption;
     std::string_view toolTip;
-    FontSpec font;
+    FontFace font;
     int x, y, w, h;
     int tabIndex;
     std::string_view accessibleName;
@@ -39,11 +39,11 @@ inline constexpr int row456 = 1680;
 inline constexpr int row123 = 2280;
 inline constexpr int row0 = 2880;
 
-inline constexpr FontSpec digitFont{"Arial", 9.75, true};
+inline constexpr FontFace digitFont{"Arial", 9.75, true};
 
 // A font that has the Greek letter for the pi key; a symbol-encoded font would turn the caption
 // into whatever glyph its own table holds, so the key names the letter by its Unicode value.
-inline constexpr FontSpec piFont{"Arial", 15.75, true};
+inline constexpr FontFace piFont{"Arial", 15.75, true};
 
 // In tab order: the position in this table is the key's tab index.
 inline constexpr std::array<KeyControl, keyCount> keyControls{{
@@ -215,7 +215,7 @@ struct LabelControl {
     Label label;
     std::string_view objectName;
     std::string_view initialText;
-    FontSpec font;
+    FontFace font;
     int x, y, w, h;
     TextAlign align;
     LabelFill fill;
