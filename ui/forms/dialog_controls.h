@@ -9,10 +9,11 @@
 #include <string_view>
 
 #include "ui/forms/layout_units.h"
+#include "ui/forms/version_caption.h"
 
 namespace sumora::dialogs {
 
-using ui::FontSpec;
+using ui::FontFace;
 using ui::pixels;
 
 enum class Kind {
@@ -34,7 +35,7 @@ struct Control {
     Kind kind;
     std::string_view container;  // "" for the window itself
     std::string_view text;       // caption, or a picture's resource
-    FontSpec font;
+    FontFace font;
     int x, y, w, h;
     int tabIndex;  // -1 for a line, which has none
     Border border;
@@ -46,11 +47,11 @@ struct WindowAttributes {
     std::string_view caption;
     int clientWidth, clientHeight;
     bool sizable;
-    FontSpec font;
+    FontFace font;
 };
 
-inline constexpr FontSpec arial9{"Arial", 9.0, false};
-inline constexpr FontSpec buttonFont{"MS Sans Serif", 8.25, false};
+inline constexpr FontFace arial9{"Arial", 9.0, false};
+inline constexpr FontFace buttonFont{"MS Sans Serif", 8.25, false};
 
 inline constexpr WindowAttributes aboutWindow{"frmAbout", "About", 5115, 2490, false, arial9};
 
@@ -61,7 +62,7 @@ inline constexpr std::array<Control, 8> aboutControls{{
     {"Label1",
      Kind::label,
      "",
-     "Sumora v1.0",
+     ui::versionCaption,
      {"Arial", 9.0, true},
      990,
      120,
