@@ -2,11 +2,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
 
 #include "engine/calculator.h"
+#include "ui/forms/main_window_controls.h"
 
 namespace {
 
@@ -21,7 +23,8 @@ public:
         texts_[static_cast<int>(label)] = text;
     }
     std::string caption(Key key) const override {
-        return std::string(captions[static_cast<int>(key)]);
+        return std::string(
+            std::ranges::find(sumora::ui::keyControls, key, &sumora::ui::KeyControl::key)->caption);
     }
     bool isEnabled(Key) const override { return true; }
     void setEnabled(Key, bool) override {}
@@ -30,10 +33,6 @@ public:
     void beep() override {}
 
 private:
-    static constexpr std::array<std::string_view, sumora::keyCount> captions = {
-        "0", "1", "2",   "3", "4", "5",   "6", "7",  "8",  "9",  "+",    "-",   "x",
-        "/", "^", "Sqr", "=", ".", "+ -", "π", "AC", "M+", "M-", "Mdis", "Mre",
-    };
     std::array<std::string, 3> texts_{"0", "", ""};
 };
 

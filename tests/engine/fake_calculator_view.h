@@ -1,11 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/calculator_view.h"
+#include "ui/forms/main_window_controls.h"
 
 namespace sumora::testing {
 
@@ -26,7 +28,9 @@ public:
     std::string text(Label label) const override { return texts_[index(label)]; }
     void setText(Label label, std::string_view text) override { texts_[index(label)] = text; }
 
-    std::string caption(Key key) const override { return std::string(captions[index(key)]); }
+    std::string caption(Key key) const override {
+        return std::string(std::ranges::find(ui::keyControls, key, &ui::KeyControl::key)->caption);
+    }
     bool isEnabled(Key key) const override { return enabled_[index(key)]; }
     void setEnabled(Key key, bool enabled) override { enabled_[index(key)] = enabled; }
     void setFocus(Key key) override { focus_ = key; }
@@ -39,11 +43,6 @@ public:
     Key focus() const { return focus_; }
     const std::vector<ShownMessage>& messages() const { return messages_; }
     int beeps() const { return beeps_; }
-
-    static constexpr std::array<std::string_view, keyCount> captions = {
-        "0", "1", "2",   "3", "4", "5",   "6", "7",  "8",  "9",  "+",    "-",   "x",
-        "/", "^", "Sqr", "=", ".", "+ -", "π", "AC", "M+", "M-", "Mdis", "Mre",
-    };
 
 private:
     static constexpr std::size_t index(Label label) { return static_cast<std::size_t>(label); }
