@@ -1,8 +1,6 @@
 #include <QAction>
-#include <QLocale>
-#include <QTimer>
-
 #include "tests/ui/qt/main_window/window_fixture.h"
+#include "tests/ui/qt/scoped_guards.h"
 #include "ui/forms/main_window_controls.h"
 
 namespace sumora::ui {
@@ -26,7 +24,7 @@ TEST_F(LifecycleTest, ErrorLockLeavesOnlyClearAllUntilItIsPressed) {
     EXPECT_EQ(text("lblDisp"), message);
     EXPECT_EQ(focusName(), "cmdAC");
 
-    play("Enter");
+    play("Return");
     EXPECT_EQ(text("lblDisp"), "0");
     EXPECT_EQ(focusName(), "cmdNum0");
     expectEnabled(false);
@@ -34,8 +32,8 @@ TEST_F(LifecycleTest, ErrorLockLeavesOnlyClearAllUntilItIsPressed) {
 
 TEST_F(LifecycleTest, ExitEndsTheProgramAtOnce) {
     play("7 +");
-    QTimer::singleShot(0, window.get(), [this] { child<QAction>("mExit")->trigger(); });
-    QTimer::singleShot(5000, [] { QApplication::exit(99); });  // fails rather than hangs
+    const ScopedTimer exit(0, [this] { child<QAction>("mExit")->trigger(); });
+    const ScopedTimer watchdog(5000, [] { QApplication::exit(99); });  // fails rather than hangs
     EXPECT_EQ(QApplication::exec(), 0);
 }
 
@@ -51,16 +49,14 @@ TEST_F(LifecycleTest, ClearAllKeyShowsItsColour) {
 // Texts are made by the engine alone: a German default locale ("," as decimal point, "." between
 // groups) must not reach the display.
 TEST_F(LifecycleTest, GermanLocaleChangesNoText) {
-    const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const ScopedDefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
     open();
-    play("1 2 3 4 * 1 0 0 0 focus:cmdEq Enter");
+    play("1 2 3 4 * 1 0 0 0 focus:cmdEq Return");
     EXPECT_EQ(text("lblDisp"), "1,234,000");
     play("1 . 5");
     EXPECT_EQ(text("lblDisp"), "1.5");
     play("focus:cmdPi Space");
     EXPECT_EQ(text("lblDisp"), "3.1421");
-    QLocale::setDefault(before);
 }
 
 }  // namespace

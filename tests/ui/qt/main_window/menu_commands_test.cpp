@@ -11,9 +11,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include "platform/fake_platform.h"
+#include "tests/ui/qt/scoped_guards.h"
 #include "ui/qt/main_window/main_window.h"
 
 namespace sumora::ui {
@@ -27,7 +27,7 @@ using platform::FakePlatform;
 bool expectModal(const std::function<void(QWidget&)>& whileOpen,
                  const std::function<void()>& command) {
     bool opened = false;
-    QTimer::singleShot(0, [&] {
+    const ScopedTimer whileModal(0, [&] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             opened = true;
             whileOpen(*modal);
