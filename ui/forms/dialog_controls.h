@@ -5,7 +5,9 @@
 // logical pixel) from the top-left corner of the container's client area; the tables list the
 // controls in tab order, containers before what they contain.
 
+#include <algorithm>
 #include <array>
+#include <span>
 #include <string_view>
 
 #include "ui/forms/layout_units.h"
@@ -126,5 +128,20 @@ inline constexpr std::array<Control, 3> bugsControls{{
      false},
     {"Line1", Kind::line, "", "", arial9, 0, 5880, 7200, 0, -1, Border::none, false},
 }};
+
+// The builder creates the controls in table order, which makes the focus chain; a line has no tab
+// index.
+constexpr bool listedInTabOrder(std::span<const Control> controls) {
+    int last = -1;
+    for (const Control& control : controls) {
+        if (control.tabIndex >= 0 && control.tabIndex <= last) {
+            return false;
+        }
+        last = std::max(last, control.tabIndex);
+    }
+    return true;
+}
+static_assert(listedInTabOrder(aboutControls) && listedInTabOrder(bugsControls),
+              "dialog controls must be listed in tab order");
 
 }  // namespace sumora::dialogs

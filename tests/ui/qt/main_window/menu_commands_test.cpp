@@ -11,9 +11,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/fake_platform.h"
-#include "tests/ui/qt/scoped_guards.h"
 #include "ui/qt/main_window/main_window.h"
 
 namespace sumora::ui {
@@ -27,7 +27,8 @@ using platform::FakePlatform;
 bool expectModal(const std::function<void(QWidget&)>& whileOpen,
                  const std::function<void()>& command) {
     bool opened = false;
-    const ScopedTimer whileModal(0, [&] {
+    const QObject timers;  // a timer left pending must not outlive the captured state
+    QTimer::singleShot(0, &timers, [&] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             opened = true;
             whileOpen(*modal);
