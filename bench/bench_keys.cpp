@@ -2,7 +2,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -23,8 +22,7 @@ public:
         texts_[static_cast<int>(label)] = text;
     }
     std::string caption(Key key) const override {
-        return std::string(
-            std::ranges::find(sumora::ui::keyControls, key, &sumora::ui::KeyControl::key)->caption);
+        return std::string(sumora::ui::keyControl(key).caption);
     }
     bool isEnabled(Key) const override { return true; }
     void setEnabled(Key, bool) override {}

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -28,9 +27,7 @@ public:
     std::string text(Label label) const override { return texts_[index(label)]; }
     void setText(Label label, std::string_view text) override { texts_[index(label)] = text; }
 
-    std::string caption(Key key) const override {
-        return std::string(std::ranges::find(ui::keyControls, key, &ui::KeyControl::key)->caption);
-    }
+    std::string caption(Key key) const override { return std::string(ui::keyControl(key).caption); }
     bool isEnabled(Key key) const override { return enabled_[index(key)]; }
     void setEnabled(Key key, bool enabled) override { enabled_[index(key)] = enabled; }
     void setFocus(Key key) override { focus_ = key; }

@@ -4,6 +4,7 @@
 // tests walk the same tables, so a control cannot drift from what the tests check. Positions and
 // sizes are in twips (15 to a logical pixel) from the top-left corner of the client area.
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -204,6 +205,11 @@ constexpr bool tabIndexIsTablePosition() {
     return true;
 }
 static_assert(tabIndexIsTablePosition(), "keyControls must be listed in tab order");
+
+// The row of `key`.
+constexpr const KeyControl& keyControl(Key key) {
+    return *std::ranges::find(keyControls, key, &KeyControl::key);
+}
 
 enum class TextAlign { right, centre };
 
