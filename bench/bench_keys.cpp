@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/calculator.h"
+#include "ui/forms/main_window_controls.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ public:
         texts_[static_cast<int>(label)] = text;
     }
     std::string caption(Key key) const override {
-        return std::string(captions[static_cast<int>(key)]);
+        return std::string(sumora::ui::keyControl(key).caption);
     }
     bool isEnabled(Key) const override { return true; }
     void setEnabled(Key, bool) override {}
@@ -30,10 +31,6 @@ public:
     void beep() override {}
 
 private:
-    static constexpr std::array<std::string_view, sumora::keyCount> captions = {
-        "0", "1", "2",   "3", "4", "5",   "6", "7",  "8",  "9",  "+",    "-",   "x",
-        "/", "^", "Sqr", "=", ".", "+ -", "π", "AC", "M+", "M-", "Mdis", "Mre",
-    };
     std::array<std::string, 3> texts_{"0", "", ""};
 };
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "engine/key.h"
-#include "engine/message_style.h"
+#include "shared/message_style.h"
 
 namespace sumora {
 

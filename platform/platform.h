@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/message_style.h"
+#include "shared/message_style.h"
 
 namespace sumora::platform {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/message_style.h"
+#include "shared/message_style.h"
 
 namespace sumora::platform {
 

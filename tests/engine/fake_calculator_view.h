@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/calculator_view.h"
+#include "ui/forms/main_window_controls.h"
 
 namespace sumora::testing {
 
@@ -26,7 +27,7 @@ public:
     std::string text(Label label) const override { return texts_[index(label)]; }
     void setText(Label label, std::string_view text) override { texts_[index(label)] = text; }
 
-    std::string caption(Key key) const override { return std::string(captions[index(key)]); }
+    std::string caption(Key key) const override { return std::string(ui::keyControl(key).caption); }
     bool isEnabled(Key key) const override { return enabled_[index(key)]; }
     void setEnabled(Key key, bool enabled) override { enabled_[index(key)] = enabled; }
     void setFocus(Key key) override { focus_ = key; }
@@ -39,11 +40,6 @@ public:
     Key focus() const { return focus_; }
     const std::vector<ShownMessage>& messages() const { return messages_; }
     int beeps() const { return beeps_; }
-
-    static constexpr std::array<std::string_view, keyCount> captions = {
-        "0", "1", "2",   "3", "4", "5",   "6", "7",  "8",  "9",  "+",    "-",   "x",
-        "/", "^", "Sqr", "=", ".", "+ -", "π", "AC", "M+", "M-", "Mdis", "Mre",
-    };
 
 private:
     static constexpr std::size_t index(Label label) { return static_cast<std::size_t>(label); }

@@ -9,15 +9,16 @@
 #include "engine/calculator.h"
 #include "tests/engine/fake_calculator_view.h"
 #include "tests/engine/key_driver.h"
+#include "ui/forms/main_window_controls.h"
 
 namespace sumora::testing {
 
 // The key a token names: its caption, with "+-" and "pi" for the sign and pi keys.
 inline Key keyOf(std::string_view token) {
     const std::string_view caption = token == "+-" ? "+ -" : token == "pi" ? "π" : token;
-    for (int k = 0; k < keyCount; ++k) {
-        if (FakeCalculatorView::captions[static_cast<std::size_t>(k)] == caption) {
-            return static_cast<Key>(k);
+    for (const ui::KeyControl& control : ui::keyControls) {
+        if (control.caption == caption) {
+            return control.key;
         }
     }
     throw std::invalid_argument("unknown key token: " + std::string(token));

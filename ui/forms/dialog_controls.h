@@ -5,14 +5,17 @@
 // logical pixel) from the top-left corner of the container's client area; the tables list the
 // controls in tab order, containers before what they contain.
 
+#include <algorithm>
 #include <array>
+#include <span>
 #include <string_view>
 
 #include "ui/forms/layout_units.h"
+#include "ui/forms/version_caption.h"
 
 namespace sumora::dialogs {
 
-using ui::FontSpec;
+using ui::FontFace;
 using ui::pixels;
 
 enum class Kind {
@@ -34,7 +37,7 @@ struct Control {
     Kind kind;
     std::string_view container;  // "" for the window itself
     std::string_view text;       // caption, or a picture's resource
-    FontSpec font;
+    FontFace font;
     int x, y, w, h;
     int tabIndex;  // -1 for a line, which has none
     Border border;
@@ -46,11 +49,11 @@ struct WindowAttributes {
     std::string_view caption;
     int clientWidth, clientHeight;
     bool sizable;
-    FontSpec font;
+    FontFace font;
 };
 
-inline constexpr FontSpec arial9{"Arial", 9.0, false};
-inline constexpr FontSpec buttonFont{"MS Sans Serif", 8.25, false};
+inline constexpr FontFace arial9{"Arial", 9.0, false};
+inline constexpr FontFace buttonFont{"MS Sans Serif", 8.25, false};
 
 inline constexpr WindowAttributes aboutWindow{"frmAbout", "About", 5115, 2490, false, arial9};
 
@@ -61,7 +64,7 @@ inline constexpr std::array<Control, 8> aboutControls{{
     {"Label1",
      Kind::label,
      "",
-     "Sumora v1.0",
+     ui::versionCaption,
      {"Arial", 9.0, true},
      990,
      120,
@@ -125,5 +128,20 @@ inline constexpr std::array<Control, 3> bugsControls{{
      false},
     {"Line1", Kind::line, "", "", arial9, 0, 5880, 7200, 0, -1, Border::none, false},
 }};
+
+// The builder creates the controls in table order, which makes the focus chain; a line has no tab
+// index.
+constexpr bool listedInTabOrder(std::span<const Control> controls) {
+    int last = -1;
+    for (const Control& control : controls) {
+        if (control.tabIndex >= 0 && control.tabIndex <= last) {
+            return false;
+        }
+        last = std::max(last, control.tabIndex);
+    }
+    return true;
+}
+static_assert(listedInTabOrder(aboutControls) && listedInTabOrder(bugsControls),
+              "dialog controls must be listed in tab order");
 
 }  // namespace sumora::dialogs

@@ -14,7 +14,7 @@ constexpr int pixels(int twips) {
     return (twips + twipsPerPixel / 2) / twipsPerPixel;
 }
 
-struct FontSpec {
+struct FontFace {
     std::string_view family;
     double pointSize;
     bool bold;

@@ -4,6 +4,7 @@
 // tests walk the same tables, so a control cannot drift from what the tests check. Positions and
 // sizes are in twips (15 to a logical pixel) from the top-left corner of the client area.
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -12,7 +13,7 @@
 
 namespace sumora::ui {
 
-inline constexpr FontSpec windowFont{"Arial", 9.0, false};
+inline constexpr FontFace windowFont{"Arial", 9.0, false};
 
 // The pi key and the clear-all key carry their own face colour; every other key uses the style's.
 enum class Face { system, pureRed, pureGreen };
@@ -22,7 +23,7 @@ struct KeyControl {
     std::string_view objectName;
     std::string_view caption;
     std::string_view toolTip;
-    FontSpec font;
+    FontFace font;
     int x, y, w, h;
     int tabIndex;
     std::string_view accessibleName;
@@ -39,11 +40,11 @@ inline constexpr int row456 = 1680;
 inline constexpr int row123 = 2280;
 inline constexpr int row0 = 2880;
 
-inline constexpr FontSpec digitFont{"Arial", 9.75, true};
+inline constexpr FontFace digitFont{"Arial", 9.75, true};
 
 // A font that has the Greek letter for the pi key; a symbol-encoded font would turn the caption
 // into whatever glyph its own table holds, so the key names the letter by its Unicode value.
-inline constexpr FontSpec piFont{"Arial", 15.75, true};
+inline constexpr FontFace piFont{"Arial", 15.75, true};
 
 // In tab order: the position in this table is the key's tab index.
 inline constexpr std::array<KeyControl, keyCount> keyControls{{
@@ -205,6 +206,11 @@ constexpr bool tabIndexIsTablePosition() {
 }
 static_assert(tabIndexIsTablePosition(), "keyControls must be listed in tab order");
 
+// The row of `key`.
+constexpr const KeyControl& keyControl(Key key) {
+    return *std::ranges::find(keyControls, key, &KeyControl::key);
+}
+
 enum class TextAlign { right, centre };
 
 // The palette role a label is filled with and writes in.
@@ -215,7 +221,7 @@ struct LabelControl {
     Label label;
     std::string_view objectName;
     std::string_view initialText;
-    FontSpec font;
+    FontFace font;
     int x, y, w, h;
     TextAlign align;
     LabelFill fill;

@@ -14,7 +14,7 @@ inline QString qtText(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-inline QFont qtFont(const FontSpec& wanted) {
+inline QFont qtFont(const FontFace& wanted) {
     QFont font(qtText(wanted.family));
     font.setPointSizeF(wanted.pointSize);
     font.setBold(wanted.bold);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "ui/qt/dialogs/link_label.h"
+#include "ui/qt/horizontal_rule.h"
 
 namespace sumora::dialogs {
 
@@ -50,16 +51,8 @@ QWidget* createWidget(const Control& control, QWidget* container) {
             setBorder(*label, control.border);
             return label;
         }
-        case Kind::line: {
-            // A filled strip rather than a drawn line, so that the rule stays whole at any
-            // scale factor.
-            auto* line = new QWidget(container);
-            QPalette ink = line->palette();
-            ink.setBrush(QPalette::Window, ink.windowText());
-            line->setPalette(ink);
-            line->setAutoFillBackground(true);
-            return line;
-        }
+        case Kind::line:
+            return ui::addHorizontalRule(container, control.x, control.y, control.w);
     }
     return nullptr;
 }
@@ -90,7 +83,6 @@ void buildWindow(QWidget& window, const WindowAttributes& attributes,
         QWidget* widget = createWidget(control, container);
         widget->setObjectName(qtText(control.objectName));
         if (control.kind == Kind::line) {
-            widget->setGeometry(pixels(control.x), pixels(control.y), pixels(control.w), 1);
             continue;
         }
         if (control.kind != Kind::picture) {

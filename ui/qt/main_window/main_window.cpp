@@ -9,6 +9,8 @@
 #include <QStyle>
 
 #include "ui/forms/main_window_controls.h"
+#include "ui/forms/version_caption.h"
+#include "ui/qt/horizontal_rule.h"
 #include "ui/qt/main_window/field_label.h"
 #include "ui/qt/main_window/key_button.h"
 #include "ui/qt/main_window/sumora_icon.h"
@@ -44,7 +46,7 @@ MainWindow::MainWindow(platform::Platform& platform)
       engine_(view_),
       menuCommands_(platform, *this) {
     setObjectName("frmSumora");
-    setWindowTitle("Sumora v1.0");
+    setWindowTitle(qtText(versionCaption));
     setWindowIcon(sumoraIcon());
 
     QPalette buttonFace = palette();
@@ -119,16 +121,9 @@ void MainWindow::buildLabels(QWidget* client) {
 }
 
 void MainWindow::buildLines(QWidget* client) {
-    // A filled strip rather than a drawn line, so that the rule stays whole at any scale factor.
     for (const LineControl& control : lineControls) {
-        auto* line = new QWidget(client);
-        line->setObjectName(qtText(control.objectName));
-        QPalette ink = line->palette();
-        ink.setBrush(QPalette::Window, ink.windowText());
-        line->setPalette(ink);
-        line->setAutoFillBackground(true);
-        line->setGeometry(pixels(control.x1), pixels(control.y), pixels(control.x2 - control.x1),
-                          1);
+        addHorizontalRule(client, control.x1, control.y, control.x2 - control.x1)
+            ->setObjectName(qtText(control.objectName));
     }
 }
 
@@ -146,13 +141,11 @@ void MainWindow::buildMenus() {
     // Exit ends the program at once, without closing windows one by one.
     connect(findChild<QAction*>("mExit"), &QAction::triggered, this, [] { QApplication::exit(0); });
 
-    using Command = void (dialogs::MenuCommands::*)();
+    using Command = void (MenuCommands::*)();
     const std::pair<const char*, Command> commands[] = {
-        {"mSave", &dialogs::MenuCommands::mSave_Click},
-        {"mPrint", &dialogs::MenuCommands::mPrint_Click},
-        {"mLicense", &dialogs::MenuCommands::mLicense_Click},
-        {"mBugs", &dialogs::MenuCommands::mBugs_Click},
-        {"mAbout", &dialogs::MenuCommands::mAbout_Click},
+        {"mSave", &MenuCommands::mSave_Click},       {"mPrint", &MenuCommands::mPrint_Click},
+        {"mLicense", &MenuCommands::mLicense_Click}, {"mBugs", &MenuCommands::mBugs_Click},
+        {"mAbout", &MenuCommands::mAbout_Click},
     };
     for (const auto& [name, command] : commands) {
         connect(findChild<QAction*>(name), &QAction::triggered, this,

@@ -37,7 +37,7 @@ private:
     Labels labels_{};
     WidgetView view_;
     Calculator engine_;
-    dialogs::MenuCommands menuCommands_;
+    MenuCommands menuCommands_;
 };
 
 }  // namespace sumora::ui

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace sumora::dialogs {
+namespace sumora::ui {
 
 // The menu commands of the main window other than Exit. Save, Print and License Agreement each
 // show one fixed message box; Bugs Fix and About open their dialogs modally, built afresh each
@@ -25,4 +25,4 @@ private:
     QWidget& mainWindow_;
 };
 
-}  // namespace sumora::dialogs
+}  // namespace sumora::ui

@@ -4,16 +4,9 @@
 #include <QLabel>
 
 #include "ui/qt/main_window/key_button.h"
+#include "ui/qt/qt_conversions.h"
 
 namespace sumora::ui {
-
-namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 WidgetView::WidgetView(const KeyButtons& keys, const Labels& labels, platform::Platform& platform)
     : keys_(keys), labels_(labels), platform_(platform) {}
@@ -23,7 +16,7 @@ std::string WidgetView::text(Label which) const {
 }
 
 void WidgetView::setText(Label which, std::string_view text) {
-    label(which).setText(fromUtf8(text));
+    label(which).setText(qtText(text));
 }
 
 std::string WidgetView::caption(Key which) const {

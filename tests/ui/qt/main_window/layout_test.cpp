@@ -6,10 +6,6 @@
 namespace sumora::ui {
 namespace {
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 using LayoutTest = WindowTest;
 
 TEST_F(LayoutTest, EveryControlMatchesItsTableRow) {
@@ -17,12 +13,12 @@ TEST_F(LayoutTest, EveryControlMatchesItsTableRow) {
         SCOPED_TRACE(row.objectName);
         auto* widget = child<QWidget>(row.objectName);
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->property("text").toString(), qs(text));
-        EXPECT_EQ(widget->toolTip(), qs(tip));
-        EXPECT_EQ(widget->accessibleName(), qs(row.accessibleName));
+        EXPECT_EQ(widget->property("text").toString(), qtText(text));
+        EXPECT_EQ(widget->toolTip(), qtText(tip));
+        EXPECT_EQ(widget->accessibleName(), qtText(row.accessibleName));
         EXPECT_EQ(widget->geometry(),
                   QRect(pixels(row.x), pixels(row.y), pixels(row.w), pixels(row.h)));
-        EXPECT_EQ(widget->font().family(), qs(row.font.family));
+        EXPECT_EQ(widget->font().family(), qtText(row.font.family));
         EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), row.font.pointSize);
         EXPECT_EQ(widget->font().bold(), row.font.bold);
         // Where Arial itself is missing, only its metric twin keeps the captions the drawn size.
@@ -35,6 +31,14 @@ TEST_F(LayoutTest, EveryControlMatchesItsTableRow) {
     for (const LabelControl& label : labelControls) {
         expectRow(label, label.initialText, "");
     }
+    for (const LineControl& line : lineControls) {
+        auto* rule = child<QWidget>(line.objectName);
+        EXPECT_EQ(rule->geometry(),
+                  QRect(pixels(line.x1), pixels(line.y), pixels(line.x2 - line.x1), 1));
+        EXPECT_EQ(rule->palette().window(), rule->palette().windowText());
+        EXPECT_TRUE(rule->autoFillBackground());
+    }
+    EXPECT_EQ(window->windowTitle(), "Sumora v1.0");
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 #include "platform/fake_platform.h"
 #include "ui/qt/main_window/main_window.h"
 
-namespace sumora::dialogs {
+namespace sumora::ui {
 namespace {
 
 using platform::FakePlatform;
@@ -27,7 +27,8 @@ using platform::FakePlatform;
 bool expectModal(const std::function<void(QWidget&)>& whileOpen,
                  const std::function<void()>& command) {
     bool opened = false;
-    QTimer::singleShot(0, [&] {
+    const QObject timers;  // a timer left pending must not outlive the captured state
+    QTimer::singleShot(0, &timers, [&] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             opened = true;
             whileOpen(*modal);
@@ -41,7 +42,7 @@ bool expectModal(const std::function<void(QWidget&)>& whileOpen,
 }
 
 // What the calculator shows and holds, and where its focus is.
-auto snapshot(const ui::MainWindow& window) {
+auto snapshot(const MainWindow& window) {
     const auto text = [&](const char* name) { return window.findChild<QLabel*>(name)->text(); };
     const QWidget* focus = QApplication::focusWidget();
     return std::tuple(text("lblDisp"), text("lblOp"), text("lblMem"), window.engine().state(),
@@ -65,7 +66,7 @@ TEST(MenuCommandsTest, ShowTheirBoxOrDialogAndLeaveTheCalculatorAsItWas) {
         {"mAbout", "", "", "frmAbout", "Command1"},
     };
     FakePlatform fake;
-    ui::MainWindow window(fake);
+    MainWindow window(fake);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     // A value in memory and an addition half entered: 7 M+ + 5.
@@ -106,4 +107,4 @@ TEST(MenuCommandsTest, ShowTheirBoxOrDialogAndLeaveTheCalculatorAsItWas) {
 }
 
 }  // namespace
-}  // namespace sumora::dialogs
+}  // namespace sumora::ui

@@ -12,6 +12,7 @@
 
 #include "platform/fake_platform.h"
 #include "ui/qt/main_window/main_window.h"
+#include "ui/qt/qt_conversions.h"
 
 namespace sumora::ui {
 
@@ -29,7 +30,7 @@ protected:
 
     template <typename Widget = QPushButton>
     Widget* child(std::string_view name) const {
-        auto* found = window->findChild<Widget*>(QString::fromUtf8(name.data(), name.size()));
+        auto* found = window->findChild<Widget*>(qtText(name));
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
@@ -41,32 +42,34 @@ protected:
 
     QString text(std::string_view label) const { return child<QLabel>(label)->text(); }
 
-    // Steps, separated by blanks: a single character is typed on the focused widget; Enter, Space,
-    // Escape and Tab are those keys; click:NAME and focus:NAME act on the named key.
+    // Steps, separated by blanks: a single character is typed on the focused widget; Enter (the
+    // keypad's), Return, Space, Escape and Tab are those keys; keypad:STEP types STEP with the
+    // keypad modifier; click:NAME and focus:NAME act on the named key.
     void play(std::string_view steps) {
-        for (const QString& token :
-             QString::fromUtf8(steps.data(), static_cast<qsizetype>(steps.size()))
-                 .split(' ', Qt::SkipEmptyParts)) {
+        for (const QString& token : qtText(steps).split(' ', Qt::SkipEmptyParts)) {
             SCOPED_TRACE(token.toStdString());
             if (token.startsWith("click:")) {
                 QTest::mouseClick(child(token.mid(6).toStdString()), Qt::LeftButton);
             } else if (token.startsWith("focus:")) {
                 child(token.mid(6).toStdString())->setFocus(Qt::TabFocusReason);
+            } else if (token.startsWith("keypad:")) {
+                press(token.mid(7), Qt::KeypadModifier);
             } else {
-                press(token);
+                press(token, Qt::NoModifier);
             }
         }
     }
 
-    static void press(const QString& what) {
+    static void press(const QString& what, Qt::KeyboardModifiers modifiers) {
         static const QHash<QString, std::pair<Qt::Key, QString>> named{
             {"Enter", {Qt::Key_Enter, "\r"}},
+            {"Return", {Qt::Key_Return, "\r"}},
             {"Space", {Qt::Key_Space, " "}},
             {"Escape", {Qt::Key_Escape, "\x1b"}},
             {"Tab", {Qt::Key_Tab, "\t"}}};
         const auto typed = static_cast<Qt::Key>(what.front().toUpper().unicode());
         const auto [key, text] = named.value(what, {typed, what});
-        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), key, text, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), key, text, modifiers);
     }
 
     platform::FakePlatform platform;
