@@ -27,9 +27,11 @@ KeyButton::KeyButton(QWidget* parent) : QPushButton(parent) {
 }
 
 void KeyButton::setFaceColours(QColor face, QColor disabledCaption) {
-    face_ = face;
-    disabledCaption_ = disabledCaption;
-    update();
+    QPalette colours = palette();
+    colours.setColor(QPalette::Button, face);
+    colours.setColor(QPalette::Disabled, QPalette::ButtonText, disabledCaption);
+    setPalette(colours);
+    ownFace_ = true;
 }
 
 void KeyButton::keyPressEvent(QKeyEvent* event) {
@@ -58,17 +60,15 @@ void KeyButton::keyPressEvent(QKeyEvent* event) {
 }
 
 void KeyButton::paintEvent(QPaintEvent* event) {
-    if (!face_.isValid()) {
+    if (!ownFace_) {
         QPushButton::paintEvent(event);
         return;
     }
     QStylePainter painter(this);
-    const QBrush fill(face_);
+    const QBrush fill = palette().button();
     qDrawWinButton(&painter, rect(), palette(), isDown(), &fill);
     QStyleOptionButton option;
     initStyleOption(&option);
-    option.palette.setBrush(QPalette::Button, fill);
-    option.palette.setColor(QPalette::Disabled, QPalette::ButtonText, disabledCaption_);
     painter.drawControl(QStyle::CE_PushButtonLabel, option);
     if (hasFocus()) {
         // Drawn here rather than by the style, which may tint the whole face when focused.

@@ -14,8 +14,8 @@ class KeyButton : public QPushButton {
 public:
     explicit KeyButton(QWidget* parent);
 
-    // A face colour that shows whatever the widget style: the key then draws its own bevel, and
-    // its caption in `disabledCaption` while disabled.
+    // A face colour that shows whatever the widget style: the key then draws its own bevel. Both
+    // colours go into the key's palette, `disabledCaption` as the disabled button text.
     void setFaceColours(QColor face, QColor disabledCaption);
 
 signals:
@@ -26,8 +26,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QColor face_;
-    QColor disabledCaption_;
+    bool ownFace_ = false;
 };
 
 }  // namespace sumora::ui
