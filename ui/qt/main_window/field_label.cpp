@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QAccessible>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
@@ -24,13 +23,10 @@ void FieldLabel::showText(const QString& text) {
     if (text == this->text()) {
         return;
     }
+    // A label with no accessible name of its own is named by its text, and announces each new
+    // text as a change of that name.
     setText(text);
     setToolTip(text);
-    // With no accessible name of its own, a label's accessible name is its text.
-    QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&nameChanged);
-    QAccessibleValueChangeEvent valueChanged(this, text);
-    QAccessible::updateAccessibility(&valueChanged);
 }
 
 void FieldLabel::setCoveredWidth(int pixels) {
