@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <string_view>
+#include <algorithm>
 
-#include "ui/forms/face_colours.h"
+#include "ui/forms/colour.h"
 #include "ui/forms/text_fitting.h"
 
 namespace sumora::ui {
@@ -11,11 +10,9 @@ namespace {
 
 // Every character, the ellipsis included, is as wide as the point size.
 double monospace(std::string_view text, double pointSize) {
-    double characters = 0;
-    for (const char byte : text) {
-        characters += (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U ? 1 : 0;
-    }
-    return characters * pointSize;
+    return pointSize * static_cast<double>(std::count_if(text.begin(), text.end(), [](char byte) {
+               return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U;
+           }));
 }
 
 TEST(TextFittingTest, ShrinksToTheLargestStepThatFitsThenElidesAtTheFloor) {
@@ -38,16 +35,10 @@ TEST(TextFittingTest, ShrinksToTheLargestStepThatFitsThenElidesAtTheFloor) {
     }
 }
 
-TEST(ContrastTest, DisabledCaptionsAreReadableOnTheirFaces) {
-    EXPECT_DOUBLE_EQ(contrastRatio({0, 0, 0}, {255, 255, 255}), 21.0);
+TEST(ContrastTest, MatchesTheGuidelinesFormula) {
     EXPECT_DOUBLE_EQ(contrastRatio({255, 255, 255}, {0, 0, 0}), 21.0);
-    EXPECT_DOUBLE_EQ(contrastRatio({118, 118, 118}, {118, 118, 118}), 1.0);
-    // The grey most often quoted as the lightest that passes on white: 4.54 by the same formula.
+    // The grey most often quoted as the lightest that passes on white.
     EXPECT_NEAR(contrastRatio({118, 118, 118}, {255, 255, 255}), 4.54, 0.01);
-    for (const Face face : {Face::pureRed, Face::pureGreen}) {
-        const FaceColours colours = faceColours(face).value();
-        EXPECT_GE(contrastRatio(colours.face, colours.disabledCaption), minimumTextContrast);
-    }
 }
 
 }  // namespace
