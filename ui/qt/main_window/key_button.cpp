@@ -26,9 +26,12 @@ KeyButton::KeyButton(QWidget* parent) : QPushButton(parent) {
     setAutoDefault(false);
 }
 
-void KeyButton::setFaceColour(QColor colour) {
-    face_ = colour;
-    update();
+void KeyButton::setFaceColours(QColor face, QColor disabledCaption) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Button, face);
+    colours.setColor(QPalette::Disabled, QPalette::ButtonText, disabledCaption);
+    setPalette(colours);
+    ownFace_ = true;
 }
 
 void KeyButton::keyPressEvent(QKeyEvent* event) {
@@ -57,16 +60,15 @@ void KeyButton::keyPressEvent(QKeyEvent* event) {
 }
 
 void KeyButton::paintEvent(QPaintEvent* event) {
-    if (!face_.isValid()) {
+    if (!ownFace_) {
         QPushButton::paintEvent(event);
         return;
     }
     QStylePainter painter(this);
-    const QBrush fill(face_);
+    const QBrush fill = palette().button();
     qDrawWinButton(&painter, rect(), palette(), isDown(), &fill);
     QStyleOptionButton option;
     initStyleOption(&option);
-    option.palette.setBrush(QPalette::Button, fill);
     painter.drawControl(QStyle::CE_PushButtonLabel, option);
     if (hasFocus()) {
         // Drawn here rather than by the style, which may tint the whole face when focused.

@@ -14,8 +14,9 @@ class KeyButton : public QPushButton {
 public:
     explicit KeyButton(QWidget* parent);
 
-    // A face colour that shows whatever the widget style: the key then draws its own bevel.
-    void setFaceColour(QColor colour);
+    // A face colour that shows whatever the widget style: the key then draws its own bevel. Both
+    // colours go into the key's palette, `disabledCaption` as the disabled button text.
+    void setFaceColours(QColor face, QColor disabledCaption);
 
 signals:
     void typed(char16_t code);
@@ -25,7 +26,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QColor face_;
+    bool ownFace_ = false;
 };
 
 }  // namespace sumora::ui

@@ -1,8 +1,8 @@
 #include "ui/qt/main_window/widget_view.h"
 
 #include <QApplication>
-#include <QLabel>
 
+#include "ui/qt/main_window/field_label.h"
 #include "ui/qt/main_window/key_button.h"
 #include "ui/qt/qt_conversions.h"
 
@@ -16,7 +16,7 @@ std::string WidgetView::text(Label which) const {
 }
 
 void WidgetView::setText(Label which, std::string_view text) {
-    label(which).setText(qtText(text));
+    label(which).showText(qtText(text));
 }
 
 std::string WidgetView::caption(Key which) const {
@@ -49,7 +49,7 @@ KeyButton& WidgetView::key(Key which) const {
     return *keys_[static_cast<std::size_t>(which)];
 }
 
-QLabel& WidgetView::label(Label which) const {
+FieldLabel& WidgetView::label(Label which) const {
     return *labels_[static_cast<std::size_t>(which)];
 }
 
