@@ -78,16 +78,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     RECT frame{0, 0, 224, 269};
     AdjustWindowRectEx(&frame, style, TRUE, 0);
     HWND window = CreateWindowExW(0, L"BareWindow", L"Bare window", style, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, frame.right - frame.left,
-                                  frame.bottom - frame.top, nullptr, makeMenuBar(), instance,
-                                  nullptr);
+                                  CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                                  nullptr, makeMenuBar(), instance, nullptr);
     for (const Control& key : keys) {
         addChild(window, L"BUTTON", key.caption, WS_TABSTOP | BS_PUSHBUTTON, key.x, key.y, key.w,
                  key.h);
     }
     for (const Control& label : labels) {
-        addChild(window, L"STATIC", label.caption, WS_BORDER, label.x, label.y, label.w,
-                 label.h);
+        addChild(window, L"STATIC", label.caption, WS_BORDER, label.x, label.y, label.w, label.h);
     }
     for (const int y : ruleRows) {
         addChild(window, L"STATIC", L"", SS_BLACKRECT, 8, y, 208, 1);

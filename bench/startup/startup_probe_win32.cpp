@@ -3,8 +3,8 @@
 // Usage: startup_probe_win32 RUNS PROGRAM...   Runs alternate between the programs; one warm-up run
 // of each is left out. Prints a Markdown table of medians and each program's ratio to the last one.
 
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <chrono>
