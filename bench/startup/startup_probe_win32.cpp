@@ -1,10 +1,12 @@
 // Measures Windows programs side by side: the time from CreateProcess to the first visible
-// top-level window, and the private memory (commit charge) once the window is up.
+// top-level window, and the working set and private memory (commit charge) once the window is up.
+// Wine 8 fills the working set from the resident size; its private memory reads 0.
 // Usage: startup_probe_win32 RUNS PROGRAM...   Runs alternate between the programs; one warm-up run
 // of each is left out. Prints a Markdown table of medians and each program's ratio to the last one.
 
-#include <psapi.h>
 #include <windows.h>
+
+#include <psapi.h>  // after windows.h, which it needs
 
 #include <algorithm>
 #include <chrono>
@@ -24,8 +26,11 @@ constexpr DWORD settleMs = 500;
 
 struct Sample {
     double mapMs;
+    double workingSetMiB;
     double privateMiB;
 };
+
+constexpr double mebibyte = 1024.0 * 1024.0;
 
 struct Search {
     DWORD processId;
@@ -70,7 +75,8 @@ std::optional<Sample> launchOnce(const wchar_t* program) {
         if (GetProcessMemoryInfo(process.hProcess,
                                  reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                                  sizeof memory)) {
-            sample = Sample{mapMs, static_cast<double>(memory.PrivateUsage) / (1024.0 * 1024.0)};
+            sample = Sample{mapMs, static_cast<double>(memory.WorkingSetSize) / mebibyte,
+                            static_cast<double>(memory.PrivateUsage) / mebibyte};
         }
         PostMessageW(search.found, WM_CLOSE, 0, 0);
     }
@@ -111,26 +117,28 @@ int wmain(int argc, wchar_t* argv[]) {
         }
     }
 
-    std::vector<double> mapMedians;
-    std::vector<double> memoryMedians;
+    std::vector<Sample> medians;
     for (const auto& taken : samples) {
-        std::vector<double> maps;
-        std::vector<double> memory;
-        for (const Sample& s : taken) {
-            maps.push_back(s.mapMs);
-            memory.push_back(s.privateMiB);
-        }
-        mapMedians.push_back(median(maps));
-        memoryMedians.push_back(median(memory));
+        const auto medianOf = [&](double Sample::*field) {
+            std::vector<double> values;
+            for (const Sample& s : taken) {
+                values.push_back(s.*field);
+            }
+            return median(values);
+        };
+        medians.push_back({medianOf(&Sample::mapMs), medianOf(&Sample::workingSetMiB),
+                           medianOf(&Sample::privateMiB)});
     }
     std::printf(
-        "| program | launch to visible window, ms (median of %d) | private memory, MiB (median) "
-        "| time / last | memory / last |\n|---|---|---|---|---|\n",
+        "| program | launch to visible window, ms (median of %d) | working set, MiB (median) "
+        "| private memory, MiB (median) | time / last | working set / last |\n"
+        "|---|---|---|---|---|---|\n",
         runs);
     for (std::size_t p = 0; p < programs.size(); ++p) {
-        std::printf("| %ls | %.1f | %.1f | %.3f | %.3f |\n", programs[p], mapMedians[p],
-                    memoryMedians[p], mapMedians[p] / mapMedians.back(),
-                    memoryMedians[p] / memoryMedians.back());
+        const Sample& m = medians[p];
+        std::printf("| %ls | %.1f | %.1f | %.1f | %.3f | %.3f |\n", programs[p], m.mapMs,
+                    m.workingSetMiB, m.privateMiB, m.mapMs / medians.back().mapMs,
+                    m.workingSetMiB / medians.back().workingSetMiB);
     }
     return 0;
 }
