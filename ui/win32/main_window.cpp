@@ -11,6 +11,8 @@
 #include "ui/forms/menu_messages.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/coloured_key.h"
+#include "ui/win32/dialogs/about_dialog.h"
+#include "ui/win32/dialogs/bugs_dialog.h"
 #include "ui/win32/menu_bar.h"
 #include "ui/win32/wide_text.h"
 
@@ -265,6 +267,10 @@ void MainWindow::onMenuCommand(UINT commandId) {
     }
     if (entry == "mExit") {
         DestroyWindow(window_);
+    } else if (entry == "mBugs") {
+        showBugsDialog(window_);
+    } else if (entry == "mAbout") {
+        showAboutDialog(window_, platform_);
     }
 }
 

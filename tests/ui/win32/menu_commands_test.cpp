@@ -1,4 +1,5 @@
 #include "tests/ui/win32/window_fixture.h"
+#include "ui/forms/dialog_controls.h"
 #include "ui/forms/menu_messages.h"
 #include "ui/win32/menu_bar.h"
 
@@ -38,6 +39,35 @@ TEST_F(MenuCommandsTest, ExitClosesTheWindowAndEndsTheLoopWithStatusZero) {
     MSG quit{};
     ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(quit.wParam, 0U);
+}
+
+// Records the title of the modal window that opens over the main window, and closes it.
+std::string openedDialog;
+void CALLBACK closeOpenedDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND active = GetActiveWindow();
+    if (active != nullptr && GetWindow(active, GW_OWNER) != nullptr) {
+        openedDialog = textOf(active);
+        EXPECT_FALSE(IsWindowEnabled(GetWindow(active, GW_OWNER))) << "not modal";
+        PostMessageW(active, WM_CLOSE, 0, 0);
+        KillTimer(nullptr, timer);
+    }
+}
+
+TEST_F(MenuCommandsTest, BugsFixAndAboutOpenModalAndGiveTheFocusBack) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"mBugs", dialogs::bugsWindow.caption},
+        {"mAbout", dialogs::aboutWindow.caption},
+    };
+    for (const auto& [entry, title] : cases) {
+        SCOPED_TRACE(std::string(entry));
+        openedDialog.clear();
+        play("7");
+        SetTimer(nullptr, 0, 50, closeOpenedDialog);
+        command(window->handle(), entry);
+        pump();
+        EXPECT_EQ(openedDialog, title);
+        EXPECT_EQ(focusName(), "cmdNum7");
+    }
 }
 
 // Records the menu that opens, and closes it at once so that the test goes on.

@@ -14,6 +14,13 @@
 
 namespace sumora::win32 {
 
+inline std::string textOf(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return narrow(text);
+}
+
 // The real window, shown, with a platform that answers message boxes at once. Messages are
 // posted as the keyboard posts them and the queue is pumped until it is empty.
 class WindowTest : public testing::Test {
@@ -60,13 +67,6 @@ protected:
             }
         }
         return "";
-    }
-
-    static std::string textOf(HWND control) {
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-        return narrow(text);
     }
 
     std::string text(Label label) const { return textOf(window->label(label)); }
