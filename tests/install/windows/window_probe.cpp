@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cwchar>
 #include <string>
 #include <string_view>
 
@@ -15,34 +14,18 @@ namespace {
 constexpr DWORD windowTimeoutMs = 30'000;
 constexpr DWORD exitTimeoutMs = 10'000;
 
-struct Search {
-    DWORD processId;
-    const wchar_t* title;
-    HWND found;
-};
-
-BOOL CALLBACK matchWindow(HWND window, LPARAM context) {
-    auto& search = *reinterpret_cast<Search*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t title[256] = {};
-    GetWindowTextW(window, title, 256);
-    if (owner == search.processId && IsWindowVisible(window) &&
-        std::wcscmp(title, search.title) == 0) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 HWND waitForWindow(const PROCESS_INFORMATION& process, const wchar_t* title) {
-    Search search{process.dwProcessId, title, nullptr};
     const ULONGLONG deadline = GetTickCount64() + windowTimeoutMs;
-    while (search.found == nullptr && GetTickCount64() < deadline &&
+    while (GetTickCount64() < deadline &&
            WaitForSingleObject(process.hProcess, 20) == WAIT_TIMEOUT) {
-        EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
+        const HWND window = FindWindowW(nullptr, title);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == process.dwProcessId && IsWindowVisible(window)) {
+            return window;
+        }
     }
-    return search.found;
+    return nullptr;
 }
 
 // What the application manifest must ask for: per-monitor DPI awareness (version 2 first),
@@ -102,7 +85,6 @@ int wmain(int argc, wchar_t* argv[]) {
     if (window != nullptr) {
         RECT client{};
         GetClientRect(window, &client);
-        std::fprintf(stderr, "window_probe: client area %ld x %ld\n", client.right, client.bottom);
         passed &= check(client.right == width && client.bottom == height, "wrong client size");
         PostMessageW(window, WM_CLOSE, 0, 0);
     }
