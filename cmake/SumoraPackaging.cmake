@@ -36,8 +36,8 @@ if(WIN32)
     return()
 endif()
 
-# Its dependencies are computed from the libraries the binary links (dpkg-shlibdeps, from
-# dpkg-dev).
+# The Debian package's dependencies are computed from the libraries the binary links
+# (dpkg-shlibdeps, from dpkg-dev).
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
