@@ -124,8 +124,8 @@ void DialogForm::showModal(HWND owner) {
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
                             reinterpret_cast<const DLGTEMPLATE*>(words.data()), owner, procedure,
                             reinterpret_cast<LPARAM>(this));
+    // The dialog manager has enabled and activated the owner again before destroying the dialog.
     if (owner != nullptr) {
-        SetActiveWindow(owner);
         RedrawWindow(owner, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
@@ -164,9 +164,8 @@ INT_PTR DialogForm::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             create();
             layOut(GetDpiForWindow(window_), nullptr);
             load();
-            // The focus starts on the default button, whatever the dialog manager chose.
-            SetFocus(control(defaultButton_));
-            return FALSE;
+            // The dialog manager gives the focus to the first control in tab order.
+            return TRUE;
         case WM_DPICHANGED:
             layOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return TRUE;
@@ -237,9 +236,6 @@ void DialogForm::create() {
             pictures_[row] = static_cast<HBITMAP>(
                 LoadImageW(module, MAKEINTRESOURCEW(pictureResource(control.text)), IMAGE_BITMAP, 0,
                            0, LR_CREATEDIBSECTION));
-        }
-        if (control.objectName == defaultButton_) {
-            SendMessageW(window_, DM_SETDEFID, firstControlId + row, 0);
         }
     }
 }
