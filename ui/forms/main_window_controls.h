@@ -4,6 +4,7 @@
 // tests walk the same tables, so a control cannot drift from what the tests check. Positions and
 // sizes are in twips (15 to a logical pixel) from the top-left corner of the client area.
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -220,7 +221,8 @@ struct LabelControl {
     TextAlign align;
     LabelFill fill;
     LabelInk ink;
-    std::string_view accessibleName;
+    // The field's role; its current text is its accessible name.
+    std::string_view accessibleDescription;
 };
 
 // In stacking order, back to front: the operator indicator lies over the left end of the display.
@@ -250,8 +252,31 @@ inline constexpr std::array<LabelControl, 3> labelControls{{
      LabelInk::buttonText,
      "memory"},
     {Label::lblOp, "lblOp", "", windowFont, 160, 60, 255, 255, TextAlign::centre,
-     LabelFill::windowBackground, LabelInk::windowText, "pending operator"},
+     LabelFill::windowBackground, LabelInk::windowText, "operator"},
 }};
+
+constexpr bool overlap(const LabelControl& a, const LabelControl& b) {
+    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+// How far from its left edge a label lies under the labels in front of it, in twips: the text of
+// the display must stay clear of the operator indicator over its left end.
+constexpr int coveredWidth(Label field) {
+    const LabelControl* back = nullptr;
+    int covered = 0;
+    for (const LabelControl& front : labelControls) {
+        if (back != nullptr && overlap(front, *back)) {
+            covered = std::max(covered, front.x + front.w - back->x);
+        }
+        if (front.label == field) {
+            back = &front;
+        }
+    }
+    return covered;
+}
+
+// The entry of the display's and the memory field's context menu that copies the field's text.
+inline constexpr std::string_view copyCaption = "Copy";
 
 // Horizontal rules, one pixel thick, from x1 to x2 at height y.
 struct LineControl {

@@ -2,16 +2,22 @@
 
 // The window tables hold UTF-8 texts and plain font descriptions; Qt wants QString and QFont.
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 #include <string_view>
 
+#include "ui/forms/colour.h"
 #include "ui/forms/layout_units.h"
 
 namespace sumora::ui {
 
 inline QString qtText(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+inline QColor qtColour(Rgb colour) {
+    return {colour.red, colour.green, colour.blue};
 }
 
 inline QFont qtFont(const FontSpec& wanted) {

@@ -26,8 +26,9 @@ KeyButton::KeyButton(QWidget* parent) : QPushButton(parent) {
     setAutoDefault(false);
 }
 
-void KeyButton::setFaceColour(QColor colour) {
-    face_ = colour;
+void KeyButton::setFaceColours(QColor face, QColor disabledCaption) {
+    face_ = face;
+    disabledCaption_ = disabledCaption;
     update();
 }
 
@@ -67,6 +68,7 @@ void KeyButton::paintEvent(QPaintEvent* event) {
     QStyleOptionButton option;
     initStyleOption(&option);
     option.palette.setBrush(QPalette::Button, fill);
+    option.palette.setColor(QPalette::Disabled, QPalette::ButtonText, disabledCaption_);
     painter.drawControl(QStyle::CE_PushButtonLabel, option);
     if (hasFocus()) {
         // Drawn here rather than by the style, which may tint the whole face when focused.

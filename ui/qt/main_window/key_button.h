@@ -14,8 +14,9 @@ class KeyButton : public QPushButton {
 public:
     explicit KeyButton(QWidget* parent);
 
-    // A face colour that shows whatever the widget style: the key then draws its own bevel.
-    void setFaceColour(QColor colour);
+    // A face colour that shows whatever the widget style: the key then draws its own bevel, and
+    // its caption in `disabledCaption` while disabled.
+    void setFaceColours(QColor face, QColor disabledCaption);
 
 signals:
     void typed(char16_t code);
@@ -26,6 +27,7 @@ protected:
 
 private:
     QColor face_;
+    QColor disabledCaption_;
 };
 
 }  // namespace sumora::ui

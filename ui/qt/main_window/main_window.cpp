@@ -8,7 +8,9 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "ui/forms/face_colours.h"
 #include "ui/forms/main_window_controls.h"
+#include "ui/qt/main_window/copy_commands.h"
 #include "ui/qt/main_window/field_label.h"
 #include "ui/qt/main_window/key_button.h"
 #include "ui/qt/main_window/sumora_icon.h"
@@ -20,18 +22,6 @@ namespace {
 
 QRect pixelRect(int x, int y, int w, int h) {
     return {pixels(x), pixels(y), pixels(w), pixels(h)};
-}
-
-QColor faceColour(Face face) {
-    switch (face) {
-        case Face::pureRed:
-            return {255, 0, 0};
-        case Face::pureGreen:
-            return {0, 255, 0};
-        case Face::system:
-            break;
-    }
-    return {};
 }
 
 }  // namespace
@@ -58,6 +48,8 @@ MainWindow::MainWindow(platform::Platform& platform)
 
     buildKeys(client);
     buildLabels(client);
+    addCopyCommands(*this, *labels_[static_cast<std::size_t>(Label::lblDisp)],
+                    *labels_[static_cast<std::size_t>(Label::lblMem)]);
     buildLines(client);
     buildMenus();
     setFixedSize(sizeHint());
@@ -82,7 +74,9 @@ void MainWindow::buildKeys(QWidget* client) {
         key->setAccessibleName(qtText(control.accessibleName));
         key->setFont(qtFont(control.font));
         key->setGeometry(pixelRect(control.x, control.y, control.w, control.h));
-        key->setFaceColour(faceColour(control.face));
+        if (const auto colours = faceColours(control.face)) {
+            key->setFaceColours(qtColour(colours->face), qtColour(colours->disabledCaption));
+        }
         keys_[static_cast<std::size_t>(control.key)] = key;
 
         const Key id = control.key;
@@ -98,8 +92,9 @@ void MainWindow::buildLabels(QWidget* client) {
         auto* label = new FieldLabel(client);
         label->setObjectName(qtText(control.objectName));
         label->setTextFormat(Qt::PlainText);
-        label->setText(qtText(control.initialText));
-        label->setAccessibleName(qtText(control.accessibleName));
+        label->showText(qtText(control.initialText));
+        label->setAccessibleDescription(qtText(control.accessibleDescription));
+        label->setCoveredWidth(pixels(coveredWidth(control.label)));
         label->setFont(qtFont(control.font));
         label->setGeometry(pixelRect(control.x, control.y, control.w, control.h));
         label->setFrameStyle(QFrame::Box | QFrame::Plain);

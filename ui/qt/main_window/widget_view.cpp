@@ -1,8 +1,8 @@
 #include "ui/qt/main_window/widget_view.h"
 
 #include <QApplication>
-#include <QLabel>
 
+#include "ui/qt/main_window/field_label.h"
 #include "ui/qt/main_window/key_button.h"
 
 namespace sumora::ui {
@@ -23,7 +23,7 @@ std::string WidgetView::text(Label which) const {
 }
 
 void WidgetView::setText(Label which, std::string_view text) {
-    label(which).setText(fromUtf8(text));
+    label(which).showText(fromUtf8(text));
 }
 
 std::string WidgetView::caption(Key which) const {
@@ -56,7 +56,7 @@ KeyButton& WidgetView::key(Key which) const {
     return *keys_[static_cast<std::size_t>(which)];
 }
 
-QLabel& WidgetView::label(Label which) const {
+FieldLabel& WidgetView::label(Label which) const {
     return *labels_[static_cast<std::size_t>(which)];
 }
 

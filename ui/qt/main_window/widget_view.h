@@ -5,14 +5,13 @@
 #include "engine/calculator_view.h"
 #include "platform/platform.h"
 
-class QLabel;
-
 namespace sumora::ui {
 
+class FieldLabel;
 class KeyButton;
 
 using KeyButtons = std::array<KeyButton*, keyCount>;
-using Labels = std::array<QLabel*, 3>;
+using Labels = std::array<FieldLabel*, 3>;
 
 // The engine's view over the window's widgets. Texts cross as UTF-8; message boxes go through the
 // platform so that tests can answer them without a modal loop.
@@ -33,7 +32,7 @@ public:
 
 private:
     KeyButton& key(Key key) const;
-    QLabel& label(Label label) const;
+    FieldLabel& label(Label label) const;
 
     const KeyButtons& keys_;
     const Labels& labels_;

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QFontInfo>
 
 #include "tests/ui/qt/main_window/window_fixture.h"
@@ -13,13 +14,15 @@ QString qs(std::string_view text) {
 using LayoutTest = WindowTest;
 
 TEST_F(LayoutTest, EveryControlMatchesItsTableRow) {
-    const auto expectRow = [this](const auto& row, std::string_view text, std::string_view tip) {
+    // What assistive technology reads: a key's own name, a field's current text.
+    const auto expectRow = [this](const auto& row, std::string_view text, std::string_view tip,
+                                  std::string_view name) {
         SCOPED_TRACE(row.objectName);
         auto* widget = child<QWidget>(row.objectName);
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->property("text").toString(), qs(text));
         EXPECT_EQ(widget->toolTip(), qs(tip));
-        EXPECT_EQ(widget->accessibleName(), qs(row.accessibleName));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), qs(name));
         EXPECT_EQ(widget->geometry(),
                   QRect(pixels(row.x), pixels(row.y), pixels(row.w), pixels(row.h)));
         EXPECT_EQ(widget->font().family(), qs(row.font.family));
@@ -30,10 +33,12 @@ TEST_F(LayoutTest, EveryControlMatchesItsTableRow) {
         EXPECT_TRUE(resolved == "Arial" || resolved == "Liberation Sans") << resolved.toStdString();
     };
     for (const KeyControl& key : keyControls) {
-        expectRow(key, key.caption, key.toolTip);
+        expectRow(key, key.caption, key.toolTip, key.accessibleName);
     }
     for (const LabelControl& label : labelControls) {
-        expectRow(label, label.initialText, "");
+        expectRow(label, label.initialText, label.initialText, label.initialText);
+        EXPECT_EQ(child<QLabel>(label.objectName)->accessibleDescription(),
+                  qs(label.accessibleDescription));
     }
 }
 

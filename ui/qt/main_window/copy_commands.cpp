@@ -1,0 +1,36 @@
+#include "ui/qt/main_window/copy_commands.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+
+#include "ui/forms/main_window_controls.h"
+#include "ui/qt/qt_conversions.h"
+
+namespace sumora::ui {
+
+namespace {
+
+QAction* copyAction(QWidget& owner, const QLabel& field) {
+    auto* action = new QAction(qtText(copyCaption), &owner);
+    QObject::connect(action, &QAction::triggered, &owner,
+                     [&field] { QGuiApplication::clipboard()->setText(field.text()); });
+    return action;
+}
+
+}  // namespace
+
+void addCopyCommands(QWidget& window, QLabel& display, QLabel& memory) {
+    for (QLabel* field : {&display, &memory}) {
+        field->setContextMenuPolicy(Qt::ActionsContextMenu);
+        field->addAction(copyAction(*field, *field));
+    }
+    QAction* chords = copyAction(window, display);
+    chords->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    chords->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(chords);
+}
+
+}  // namespace sumora::ui

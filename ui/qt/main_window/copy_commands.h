@@ -1,0 +1,13 @@
+#pragma once
+
+class QLabel;
+class QWidget;
+
+namespace sumora::ui {
+
+// Ctrl+C and Ctrl+Insert anywhere in `window` copy the display's whole text to the clipboard, and
+// the context menu of the display and of the memory field copies that field's text. The keys let
+// these chords pass, so nothing else acts on them.
+void addCopyCommands(QWidget& window, QLabel& display, QLabel& memory);
+
+}  // namespace sumora::ui
