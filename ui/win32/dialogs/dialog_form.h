@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/forms/dialog_controls.h"
+#include "ui/win32/dpi_scale.h"
 
 namespace sumora::win32 {
 
@@ -54,7 +55,7 @@ private:
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     // By table row.
     std::vector<HWND> handles_;
-    std::vector<HFONT> fonts_;
+    std::vector<FontHandle> fonts_;
     std::vector<HBITMAP> pictures_;
 };
 
