@@ -9,26 +9,18 @@ namespace {
 // Where the focus rectangle lies inside the edge, in pixels at the base DPI.
 constexpr int focusInset = 4;
 
-}  // namespace
-
-COLORREF faceColour(ui::Face face) {
-    switch (face) {
-        case ui::Face::pureRed:
-            return RGB(255, 0, 0);
-        case ui::Face::pureGreen:
-            return RGB(0, 255, 0);
-        case ui::Face::system:
-            break;
-    }
-    return GetSysColor(COLOR_BTNFACE);
+COLORREF colorref(ui::Rgb colour) {
+    return RGB(colour.red, colour.green, colour.blue);
 }
 
-void drawColouredKey(const DRAWITEMSTRUCT& item, COLORREF face) {
+}  // namespace
+
+void drawColouredKey(const DRAWITEMSTRUCT& item, const ui::FaceColours& colours) {
     HDC dc = item.hDC;
     RECT bounds = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
 
-    SetDCBrushColor(dc, face);
+    SetDCBrushColor(dc, colorref(colours.face));
     FillRect(dc, &bounds, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     DrawEdge(dc, &bounds, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 

@@ -11,6 +11,8 @@ std::string ControlView::text(Label which) const {
 void ControlView::setText(Label which, std::string_view text) {
     texts_[static_cast<std::size_t>(which)] = text;
     SetWindowTextW(label(which), widen(text).c_str());
+    // The field is drawn by its owner, which fits the new text anew.
+    InvalidateRect(label(which), nullptr, TRUE);
 }
 
 std::string ControlView::caption(Key which) const {

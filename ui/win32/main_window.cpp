@@ -1,18 +1,22 @@
 #include "ui/win32/main_window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "resources/resource_ids.h"
+#include "ui/forms/face_colours.h"
 #include "ui/forms/main_window_controls.h"
 #include "ui/forms/menu_messages.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/coloured_key.h"
 #include "ui/win32/dialogs/about_dialog.h"
 #include "ui/win32/dialogs/bugs_dialog.h"
+#include "ui/win32/field_drawing.h"
 #include "ui/win32/menu_bar.h"
 #include "ui/win32/wide_text.h"
 
@@ -26,6 +30,20 @@ constexpr wchar_t title[] = L"Sumora v1.0";
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 // Clear of IDOK and IDCANCEL, which dialog code gives Enter and Escape.
 constexpr int firstKeyId = 200;
+constexpr int firstLabelId = firstKeyId + keyCount;
+
+std::optional<Key> keyOf(int controlId) {
+    if (controlId < firstKeyId || controlId >= firstLabelId) {
+        return std::nullopt;
+    }
+    return static_cast<Key>(controlId - firstKeyId);
+}
+
+const ui::LabelControl& controlOf(Label label) {
+    return *std::find_if(
+        ui::labelControls.begin(), ui::labelControls.end(),
+        [label](const ui::LabelControl& control) { return control.label == label; });
+}
 
 const ui::KeyControl& controlOf(Key key) {
     return *std::find_if(ui::keyControls.begin(), ui::keyControls.end(),
@@ -59,14 +77,13 @@ HWND createChild(HWND parent, const wchar_t* windowClass, std::string_view text,
                            GetModuleHandleW(nullptr), nullptr);
 }
 
-void addToolTip(HWND tips, HWND owner, HWND control, std::string_view text) {
-    std::wstring wide = widen(text);
+void addToolTip(HWND tips, HWND owner, HWND control, wchar_t* text) {
     TOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = owner;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = wide.data();
+    tool.lpszText = text;
     SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
@@ -129,14 +146,14 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             onCommand(wParam, lParam);
             return 0;
-        case WM_DRAWITEM: {
-            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            drawColouredKey(item,
-                            faceColour(controlOf(static_cast<Key>(item.CtlID - firstKeyId)).face));
+        case WM_DRAWITEM:
+            onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
-        }
-        case WM_CTLCOLORSTATIC:
-            return labelColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_CONTEXTMENU:
+            onContextMenu(reinterpret_cast<HWND>(wParam), lParam);
+            return 0;
+        case WM_NOTIFY:
+            return onNotify(*reinterpret_cast<NMHDR*>(lParam));
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE) {
                 SetFocus(key(focusedKey_));
@@ -183,17 +200,19 @@ void MainWindow::createControls() {
         listenToKey(created, control.key, *this);
         accessibleNames_.name(created, control.accessibleName);
         if (!control.toolTip.empty()) {
-            addToolTip(tips, window_, created, control.toolTip);
+            std::wstring tip = widen(control.toolTip);
+            addToolTip(tips, window_, created, tip.data());
         }
     }
     // In stacking order, back to front: each label goes over the ones before it.
     for (const ui::LabelControl& control : ui::labelControls) {
-        const DWORD align = control.align == ui::TextAlign::right ? SS_RIGHT : SS_CENTER;
-        HWND created =
-            createChild(window_, WC_STATICW, control.initialText,
-                        WS_BORDER | WS_CLIPSIBLINGS | SS_NOPREFIX | SS_CENTERIMAGE | align, 0);
+        // SS_NOTIFY: the field takes the mouse, for its tip and its context menu.
+        HWND created = createChild(window_, WC_STATICW, control.initialText,
+                                   WS_BORDER | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY,
+                                   firstLabelId + static_cast<int>(control.label));
         SetWindowPos(created, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         labels_[static_cast<std::size_t>(control.label)] = created;
+        addToolTip(tips, window_, created, LPSTR_TEXTCALLBACKW);
     }
     for (std::size_t i = 0; i < ui::lineControls.size(); ++i) {
         lines_.push_back(createChild(window_, WC_STATICW, "", SS_BLACKRECT, 0));
@@ -248,8 +267,8 @@ void MainWindow::fitClientArea(UINT dpi) {
 void MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     if (lParam == 0) {
         onMenuCommand(LOWORD(wParam));
-    } else if (HIWORD(wParam) == BN_CLICKED) {
-        engine_.click(static_cast<Key>(LOWORD(wParam) - firstKeyId));
+    } else if (const auto key = keyOf(LOWORD(wParam)); key && HIWORD(wParam) == BN_CLICKED) {
+        engine_.click(*key);
     }
 }
 
@@ -274,20 +293,53 @@ void MainWindow::onMenuCommand(UINT commandId) {
     }
 }
 
-LRESULT MainWindow::labelColours(HDC dc, HWND control) const {
-    for (const ui::LabelControl& labelControl : ui::labelControls) {
-        if (label(labelControl.label) == control) {
-            SetTextColor(
-                dc, GetSysColor(labelControl.ink == ui::LabelInk::buttonText ? COLOR_BTNTEXT
-                                                                             : COLOR_WINDOWTEXT));
-            const int fill =
-                labelControl.fill == ui::LabelFill::buttonFace ? COLOR_BTNFACE : COLOR_WINDOW;
-            SetBkColor(dc, GetSysColor(fill));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(fill));
+void MainWindow::onDrawItem(const DRAWITEMSTRUCT& item) {
+    if (const auto key = keyOf(static_cast<int>(item.CtlID))) {
+        drawColouredKey(item, *ui::faceColours(controlOf(*key).face));
+    } else {
+        drawField(item, controlOf(static_cast<Label>(item.CtlID - firstLabelId)));
+    }
+}
+
+std::optional<Label> MainWindow::labelOf(HWND control) const {
+    const auto found = std::find(labels_.begin(), labels_.end(), control);
+    if (found == labels_.end()) {
+        return std::nullopt;
+    }
+    return static_cast<Label>(found - labels_.begin());
+}
+
+void MainWindow::onContextMenu(HWND control, LPARAM screenPoint) {
+    const auto field = labelOf(control);
+    if (!field || *field == Label::lblOp) {
+        return;
+    }
+    POINT at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+    // From the keyboard: at the field's top left.
+    if (screenPoint == -1) {
+        at = {};
+        ClientToScreen(control, &at);
+    }
+    constexpr UINT copyCommand = 1;
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, copyCommand, widen(ui::copyCaption).c_str());
+    if (TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, window_, nullptr) ==
+        copyCommand) {
+        copyToClipboard(window_, widen(view_.text(*field)));
+    }
+    DestroyMenu(menu);
+}
+
+LRESULT MainWindow::onNotify(NMHDR& header) {
+    // A field's tip is its whole text, also when less of it is drawn.
+    if (header.code == TTN_GETDISPINFOW) {
+        auto& tip = reinterpret_cast<NMTTDISPINFOW&>(header);
+        if (const auto field = labelOf(reinterpret_cast<HWND>(header.idFrom))) {
+            tipText_ = widen(view_.text(*field));
+            tip.lpszText = tipText_.data();
         }
     }
-    return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                          reinterpret_cast<LPARAM>(control));
+    return 0;
 }
 
 void MainWindow::typed(Key key, std::int16_t code) {

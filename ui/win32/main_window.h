@@ -12,6 +12,8 @@
 
 #include <windows.h>
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "engine/calculator.h"
@@ -47,7 +49,11 @@ private:
     void fitClientArea(UINT dpi);
     void onCommand(WPARAM wParam, LPARAM lParam);
     void onMenuCommand(UINT commandId);
-    LRESULT labelColours(HDC dc, HWND control) const;
+    void onDrawItem(const DRAWITEMSTRUCT& item);
+    std::optional<Label> labelOf(HWND control) const;
+    // The display's and the memory field's context menu copies the field's whole text.
+    void onContextMenu(HWND control, LPARAM screenPoint);
+    LRESULT onNotify(NMHDR& header);
 
     void typed(Key key, std::int16_t code) override;
     void pressed(Key key) override;
@@ -67,6 +73,7 @@ private:
     ControlView view_;
     Calculator engine_;
     AccessibleNames accessibleNames_;
+    std::wstring tipText_;
 };
 
 }  // namespace sumora::win32

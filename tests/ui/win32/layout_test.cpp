@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "tests/ui/win32/window_fixture.h"
+#include "ui/win32/field_drawing.h"
 
 namespace sumora::win32 {
 namespace {
@@ -78,6 +79,37 @@ TEST_F(LayoutTest, WindowHasItsTitleFixedFrameClientSizeAndMenus) {
             GetMenuStringW(popup, static_cast<UINT>(entry), caption, 64, MF_BYPOSITION);
             EXPECT_EQ(narrow(caption), control.entries[entry].caption);
         }
+    }
+}
+
+// The engine keeps an entry short, so the texts are written to the field as the view writes them.
+TEST_F(LayoutTest, TheDisplayDrawsALongTextSmallerOrElidedClearOfTheIndicator) {
+    struct Case {
+        std::string_view text;
+        bool smaller;
+        bool elided;
+    };
+    const Case cases[] = {
+        {"12345678901234", false, false},
+        {"1234567890123456789012345678", true, false},
+        {"12345678901234567890123456789012345678901234567890", true, true},
+    };
+    const ui::LabelControl& display = ui::labelControls[0];
+    HWND field = window->label(Label::lblDisp);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text));
+        SetWindowTextW(field, widen(c.text).c_str());
+        HDC dc = GetDC(field);
+        const ui::FittedText drawn = fittedText(field, display, dc, 96);
+        const RECT free = freeRect(field, display, dc, 96);
+        ReleaseDC(field, dc);
+        EXPECT_EQ(drawn.pointSize < display.font.pointSize, c.smaller) << drawn.pointSize;
+        EXPECT_LE(drawn.pointSize, display.font.pointSize);
+        EXPECT_EQ(drawn.text.starts_with(ui::ellipsis), c.elided) << drawn.text;
+        EXPECT_TRUE(drawn.text.ends_with(c.text.substr(c.text.size() - 10))) << drawn.text;
+        RECT indicator = clientRectOf(window->label(Label::lblOp));
+        MapWindowPoints(window->handle(), field, reinterpret_cast<POINT*>(&indicator), 2);
+        EXPECT_GE(free.left, indicator.right);
     }
 }
 
