@@ -170,11 +170,12 @@ TEST(Win32Dialogs, WalkOfEachTableAt96Dpi) {
     }
 }
 
-TEST(Win32Dialogs, OkEnterEscapeAndCloseGiveTheFocusBackToTheOwner) {
+TEST(Win32Dialogs, OkEnterEscapeAltOAndCloseGiveTheFocusBackToTheOwner) {
     const std::pair<const char*, Step> closings[] = {
         {"OK clicked", [](HWND) { SendMessageW(GetFocus(), BM_CLICK, 0, 0); }},
         {"Enter", [](HWND) { PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0); }},
         {"Escape", [](HWND) { PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); }},
+        {"Alt+O", [](HWND) { PostMessageW(GetFocus(), WM_SYSCHAR, 'o', 1 << 29); }},
         {"close box", [](HWND dialog) { PostMessageW(dialog, WM_CLOSE, 0, 0); }},
     };
     for (const Dialog* under : {&about, &bugs}) {
