@@ -100,12 +100,6 @@ DialogForm::DialogForm(const dialogs::WindowAttributes& attributes,
       fonts_(controls.size()),
       pictures_(controls.size()) {}
 
-DialogForm::~DialogForm() {
-    for (HBITMAP picture : pictures_) {
-        DeleteObject(picture);
-    }
-}
-
 void DialogForm::showModal(HWND owner) {
     const std::vector<WORD> words = dialogTemplate(attributes_);
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
@@ -226,9 +220,9 @@ void DialogForm::create() {
                               reinterpret_cast<DWORD_PTR>(window_));
         }
         if (control.kind == Kind::picture) {
-            pictures_[row] = static_cast<HBITMAP>(
+            pictures_[row].reset(static_cast<HBITMAP>(
                 LoadImageW(module, MAKEINTRESOURCEW(pictureResource(control.text)), IMAGE_BITMAP, 0,
-                           0, LR_CREATEDIBSECTION));
+                           0, LR_CREATEDIBSECTION)));
         }
     }
 }
@@ -278,9 +272,9 @@ void DialogForm::drawPicture(const DRAWITEMSTRUCT& item) const {
         return;
     }
     BITMAP size{};
-    GetObjectW(pictures_[row], sizeof size, &size);
+    GetObjectW(pictures_[row].get(), sizeof size, &size);
     HDC source = CreateCompatibleDC(item.hDC);
-    HGDIOBJ previous = SelectObject(source, pictures_[row]);
+    HGDIOBJ previous = SelectObject(source, pictures_[row].get());
     SetStretchBltMode(item.hDC, COLORONCOLOR);
     StretchBlt(item.hDC, 0, 0, MulDiv(size.bmWidth, dpi_, baseDpi),
                MulDiv(size.bmHeight, dpi_, baseDpi), source, 0, 0, size.bmWidth, size.bmHeight,
