@@ -6,7 +6,7 @@
 #include "ui/forms/about_actions.h"
 #include "ui/forms/dialog_controls.h"
 #include "ui/win32/dialogs/dialog_form.h"
-#include "ui/win32/dialogs/wide_text.h"
+#include "ui/win32/wide_text.h"
 
 namespace sumora::win32 {
 
@@ -14,12 +14,10 @@ namespace {
 
 constexpr COLORREF linkBlue = RGB(0, 0, 255);
 constexpr COLORREF followedRed = RGB(255, 0, 0);
-// IDC_HAND, whose macro would give the ANSI form of the name.
-constexpr WORD systemHand = 32649;
 
 HCURSOR handCursor() {
     HCURSOR hand = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(SUMORA_IDC_HAND));
-    return hand != nullptr ? hand : LoadCursorW(nullptr, MAKEINTRESOURCEW(systemHand));
+    return hand != nullptr ? hand : LoadCursorW(nullptr, IDC_HAND);
 }
 
 class AboutForm final : public DialogForm {
@@ -32,7 +30,7 @@ public:
 private:
     void load() override {
         HWND link = control("lblemail");
-        SetWindowTextW(link, wideText(dialogs::emailCaption()).c_str());
+        SetWindowTextW(link, widen(dialogs::emailCaption()).c_str());
         addToolTip(link);
     }
 
@@ -64,7 +62,7 @@ private:
         InitCommonControlsEx(&classes);
         HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
                                    0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
-        std::wstring text = wideText(dialogs::emailToolTip());
+        std::wstring text = widen(dialogs::emailToolTip());
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

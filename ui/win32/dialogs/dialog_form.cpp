@@ -3,11 +3,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "resources/resource_ids.h"
-#include "ui/win32/dialogs/wide_text.h"
+#include "ui/win32/dpi_scale.h"
+#include "ui/win32/wide_text.h"
 
 namespace sumora::win32 {
 
@@ -31,17 +31,6 @@ int pictureResource(std::string_view picture) {
     return 0;
 }
 
-int scaled(int twips, UINT dpi) {
-    return MulDiv(twips, static_cast<int>(dpi), ui::twipsPerPixel * USER_DEFAULT_SCREEN_DPI);
-}
-
-HFONT makeFont(const ui::FontSpec& font, UINT dpi) {
-    const int height = -static_cast<int>(std::lround(font.pointSize * dpi / 72.0));
-    return CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, wideText(font.family).c_str());
-}
-
 DWORD windowStyle(const dialogs::WindowAttributes& attributes) {
     return WS_POPUP | WS_CAPTION | WS_SYSMENU |
            (attributes.sizable ? WS_THICKFRAME : static_cast<DWORD>(DS_MODALFRAME));
@@ -60,7 +49,7 @@ std::vector<WORD> dialogTemplate(const dialogs::WindowAttributes& attributes) {
     std::copy_n(reinterpret_cast<const WORD*>(&header), words.size(), words.begin());
     words.push_back(0);  // no menu
     words.push_back(0);  // the dialog class
-    for (const wchar_t character : wideText(attributes.caption)) {
+    for (const wchar_t character : widen(attributes.caption)) {
         words.push_back(static_cast<WORD>(character));
     }
     words.push_back(0);
@@ -85,7 +74,8 @@ CreateParameters createParameters(const Control& control, bool isDefault) {
                     static_cast<DWORD>((control.centred ? SS_CENTER : SS_LEFT) | SS_NOPREFIX |
                                        (control.kind == Kind::link ? SS_NOTIFY : 0))};
         case Kind::line:
-            return {L"STATIC", SS_BLACKRECT};
+            // Filled with the text colour when the dialog is asked for its colours.
+            return {L"STATIC", SS_LEFT};
     }
     return {L"STATIC", 0};
 }
@@ -110,22 +100,13 @@ DialogForm::DialogForm(const dialogs::WindowAttributes& attributes,
       fonts_(controls.size()),
       pictures_(controls.size()) {}
 
-DialogForm::~DialogForm() {
-    for (HFONT font : fonts_) {
-        DeleteObject(font);
-    }
-    for (HBITMAP picture : pictures_) {
-        DeleteObject(picture);
-    }
-}
-
 void DialogForm::showModal(HWND owner) {
     const std::vector<WORD> words = dialogTemplate(attributes_);
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
                             reinterpret_cast<const DLGTEMPLATE*>(words.data()), owner, procedure,
                             reinterpret_cast<LPARAM>(this));
+    // The dialog manager has enabled and activated the owner again before destroying the dialog.
     if (owner != nullptr) {
-        SetActiveWindow(owner);
         RedrawWindow(owner, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
@@ -164,9 +145,8 @@ INT_PTR DialogForm::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             create();
             layOut(GetDpiForWindow(window_), nullptr);
             load();
-            // The focus starts on the default button, whatever the dialog manager chose.
-            SetFocus(control(defaultButton_));
-            return FALSE;
+            // The dialog manager gives the focus to the first control in tab order.
+            return TRUE;
         case WM_DPICHANGED:
             layOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return TRUE;
@@ -181,6 +161,12 @@ INT_PTR DialogForm::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
         case WM_CTLCOLORSTATIC: {
+            const auto row =
+                std::find(handles_.begin(), handles_.end(), reinterpret_cast<HWND>(lParam));
+            if (row != handles_.end() &&
+                controls_[static_cast<std::size_t>(row - handles_.begin())].kind == Kind::line) {
+                return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOWTEXT));
+            }
             const auto colour = textColour(reinterpret_cast<HWND>(lParam));
             if (!colour) {
                 return FALSE;
@@ -223,7 +209,7 @@ void DialogForm::create() {
         const DWORD borderStyle = control.border == Border::single ? WS_BORDER : 0;
         HWND parent = container ? handles_[*container] : window_;
         // A picture's text names its resource, not a caption.
-        const std::wstring text = control.kind == Kind::picture ? L"" : wideText(control.text);
+        const std::wstring text = control.kind == Kind::picture ? L"" : widen(control.text);
         handles_[row] = CreateWindowExW(
             exStyle, className, text.c_str(),
             WS_CHILD | WS_VISIBLE | style | borderStyle | (holdsOthers ? WS_CLIPCHILDREN : 0), 0, 0,
@@ -234,12 +220,9 @@ void DialogForm::create() {
                               reinterpret_cast<DWORD_PTR>(window_));
         }
         if (control.kind == Kind::picture) {
-            pictures_[row] = static_cast<HBITMAP>(
+            pictures_[row].reset(static_cast<HBITMAP>(
                 LoadImageW(module, MAKEINTRESOURCEW(pictureResource(control.text)), IMAGE_BITMAP, 0,
-                           0, LR_CREATEDIBSECTION));
-        }
-        if (control.objectName == defaultButton_) {
-            SendMessageW(window_, DM_SETDEFID, firstControlId + row, 0);
+                           0, LR_CREATEDIBSECTION)));
         }
     }
 }
@@ -249,16 +232,15 @@ void DialogForm::layOut(UINT dpi, const RECT* suggested) {
     for (std::size_t row = 0; row < controls_.size(); ++row) {
         const Control& control = controls_[row];
         // A line is one pixel thick at 96 DPI, whatever its table height.
-        const int height =
-            control.kind == Kind::line ? std::max(1, MulDiv(1, dpi, 96)) : scaled(control.h, dpi);
+        const int height = control.kind == Kind::line ? std::max(1, MulDiv(1, dpi, baseDpi))
+                                                      : scaled(control.h, dpi);
         SetWindowPos(handles_[row], nullptr, scaled(control.x, dpi), scaled(control.y, dpi),
                      scaled(control.w, dpi), height, SWP_NOZORDER | SWP_NOACTIVATE);
         if (control.kind == Kind::label || control.kind == Kind::link ||
             control.kind == Kind::button) {
-            HFONT previous = fonts_[row];
-            fonts_[row] = makeFont(control.font, dpi);
-            SendMessageW(handles_[row], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[row]), TRUE);
-            DeleteObject(previous);
+            FontHandle font = createFont(control.font, dpi);
+            SendMessageW(handles_[row], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+            fonts_[row] = std::move(font);
         }
     }
 
@@ -290,12 +272,13 @@ void DialogForm::drawPicture(const DRAWITEMSTRUCT& item) const {
         return;
     }
     BITMAP size{};
-    GetObjectW(pictures_[row], sizeof size, &size);
+    GetObjectW(pictures_[row].get(), sizeof size, &size);
     HDC source = CreateCompatibleDC(item.hDC);
-    HGDIOBJ previous = SelectObject(source, pictures_[row]);
+    HGDIOBJ previous = SelectObject(source, pictures_[row].get());
     SetStretchBltMode(item.hDC, COLORONCOLOR);
-    StretchBlt(item.hDC, 0, 0, MulDiv(size.bmWidth, dpi_, 96), MulDiv(size.bmHeight, dpi_, 96),
-               source, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    StretchBlt(item.hDC, 0, 0, MulDiv(size.bmWidth, dpi_, baseDpi),
+               MulDiv(size.bmHeight, dpi_, baseDpi), source, 0, 0, size.bmWidth, size.bmHeight,
+               SRCCOPY);
     SelectObject(source, previous);
     DeleteDC(source);
 }

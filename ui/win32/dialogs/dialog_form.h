@@ -2,12 +2,15 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "ui/forms/dialog_controls.h"
+#include "ui/win32/dpi_scale.h"
 
 namespace sumora::win32 {
 
@@ -22,7 +25,7 @@ public:
                std::span<const dialogs::Control> controls, std::string_view defaultButton);
     DialogForm(const DialogForm&) = delete;
     DialogForm& operator=(const DialogForm&) = delete;
-    virtual ~DialogForm();
+    virtual ~DialogForm() = default;
 
     // Returns once the dialog is unloaded, after giving the focus back to `owner` and repainting
     // it. `owner` takes no input meanwhile.
@@ -54,8 +57,8 @@ private:
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     // By table row.
     std::vector<HWND> handles_;
-    std::vector<HFONT> fonts_;
-    std::vector<HBITMAP> pictures_;
+    std::vector<FontHandle> fonts_;
+    std::vector<std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>> pictures_;
 };
 
 }  // namespace sumora::win32
