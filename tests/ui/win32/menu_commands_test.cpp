@@ -69,33 +69,5 @@ TEST_F(MenuCommandsTest, BugsFixAndAboutOpenModalAndGiveTheFocusBack) {
     }
 }
 
-// Records the menu that opens, and closes it at once so that the test goes on.
-HMENU openedMenu = nullptr;
-LRESULT CALLBACK closeOpeningMenu(int code, WPARAM wParam, LPARAM lParam) {
-    const auto& call = *reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && call.message == WM_INITMENUPOPUP) {
-        openedMenu = reinterpret_cast<HMENU>(call.wParam);
-        EndMenu();
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-TEST_F(MenuCommandsTest, AltAndTheMnemonicOpenEachMenu) {
-    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, closeOpeningMenu, nullptr, GetCurrentThreadId());
-    const std::pair<WPARAM, int> cases[] = {{'F', 0}, {'H', 1}};
-    for (const auto& [letter, position] : cases) {
-        SCOPED_TRACE(static_cast<char>(letter));
-        openedMenu = nullptr;
-        holdKey(VK_MENU, true);
-        constexpr LPARAM altDown = 1 << 29;
-        PostMessageW(GetFocus(), WM_SYSKEYDOWN, letter, altDown | 1);
-        pump();
-        holdKey(VK_MENU, false);
-        EXPECT_EQ(openedMenu, GetSubMenu(GetMenu(window->handle()), position));
-        EXPECT_EQ(focusName(), "cmdNum0");
-    }
-    UnhookWindowsHookEx(hook);
-}
-
 }  // namespace
 }  // namespace sumora::win32
