@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,10 +16,17 @@
 namespace sumora::win32 {
 
 inline std::string textOf(HWND control) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    wchar_t text[256]{};
+    GetWindowTextW(control, text, 256);
     return narrow(text);
+}
+
+// Sets a key's state as GetKeyState reads it, for modifiers held with another key.
+inline void holdKey(int virtualKey, bool down) {
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    keys[virtualKey] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
 }
 
 // The real window, shown, with a platform that answers message boxes at once. Messages are
@@ -32,7 +40,6 @@ protected:
         window.reset();
         window = std::make_unique<MainWindow>(platform);
         window->showCentred(SW_SHOW);
-        SetForegroundWindow(window->handle());
         pump();
     }
 
@@ -41,23 +48,18 @@ protected:
         bool quit = false;
         MSG message{};
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
-            if (message.message == WM_QUIT) {
-                quit = true;
-            }
+            quit = quit || message.message == WM_QUIT;
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
         return quit;
     }
 
-    static Key keyNamed(std::string_view name) {
-        for (const ui::KeyControl& control : ui::keyControls) {
-            if (control.objectName == name) {
-                return control.key;
-            }
-        }
-        ADD_FAILURE() << "no key " << name;
-        return Key::cmdNum0;
+    HWND key(std::string_view name) const {
+        const auto* found = std::find_if(
+            ui::keyControls.begin(), ui::keyControls.end(),
+            [name](const ui::KeyControl& control) { return control.objectName == name; });
+        return found != ui::keyControls.end() ? window->key(found->key) : nullptr;
     }
 
     std::string focusName() const {
@@ -71,14 +73,6 @@ protected:
 
     std::string text(Label label) const { return textOf(window->label(label)); }
 
-    // Holds the modifier keys down, as GetKeyState sees them, while `down` is true.
-    static void holdKey(int virtualKey, bool down) {
-        BYTE keys[256]{};
-        GetKeyboardState(keys);
-        keys[virtualKey] = down ? 0x80 : 0;
-        SetKeyboardState(keys);
-    }
-
     static void strike(int virtualKey) {
         PostMessageW(GetFocus(), WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1);
         PostMessageW(GetFocus(), WM_KEYUP, static_cast<WPARAM>(virtualKey), 0xC0000001);
@@ -89,26 +83,23 @@ protected:
     // Escape, Tab and ShiftTab are those keys; click:NAME and focus:NAME act on the named key.
     void play(std::string_view steps) {
         while (!steps.empty()) {
-            const std::size_t end = std::min(steps.find(' '), steps.size());
-            const std::string_view step = steps.substr(0, end);
-            steps.remove_prefix(std::min(end + 1, steps.size()));
+            const std::string_view step = steps.substr(0, steps.find(' '));
+            steps.remove_prefix(std::min(step.size() + 1, steps.size()));
             SCOPED_TRACE(std::string(step));
+            holdKey(VK_SHIFT, step == "ShiftTab");
             if (step.starts_with("click:")) {
-                SendMessageW(window->key(keyNamed(step.substr(6))), BM_CLICK, 0, 0);
+                SendMessageW(key(step.substr(6)), BM_CLICK, 0, 0);
             } else if (step.starts_with("focus:")) {
-                SetFocus(window->key(keyNamed(step.substr(6))));
+                SetFocus(key(step.substr(6)));
             } else if (step.size() == 1) {
                 PostMessageW(GetFocus(), WM_CHAR, static_cast<WPARAM>(step.front()), 1);
-            } else if (step == "ShiftTab") {
-                holdKey(VK_SHIFT, true);
-                strike(VK_TAB);
-                holdKey(VK_SHIFT, false);
             } else {
                 strike(step == "Enter"    ? VK_RETURN
                        : step == "Space"  ? VK_SPACE
                        : step == "Escape" ? VK_ESCAPE
                                           : VK_TAB);
             }
+            holdKey(VK_SHIFT, false);
             pump();
         }
     }
