@@ -25,9 +25,10 @@ if(WIN32)
     set(CPACK_NSIS_PACKAGE_NAME Sumora)
     set(CPACK_NSIS_DISPLAY_NAME Sumora)
     set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Sumora)
-    # The Start-menu folder Sumora holds the shortcut "Sumora" to bin\Sumora.exe.
+    # The Start-menu folder Sumora holds the shortcut "Sumora" to Sumora.exe.
     set(CPACK_PACKAGE_EXECUTABLES Sumora Sumora)
-    set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\Sumora.exe")
+    set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+    set(CPACK_NSIS_INSTALLED_ICON_NAME Sumora.exe)
     set(CPACK_NSIS_MUI_ICON "${SUMORA_RESOURCES_DIR}/sumora.ico")
     set(CPACK_NSIS_MUI_UNIICON "${SUMORA_RESOURCES_DIR}/sumora.ico")
     set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)

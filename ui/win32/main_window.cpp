@@ -12,6 +12,7 @@
 #include "ui/forms/face_colours.h"
 #include "ui/forms/main_window_controls.h"
 #include "ui/forms/menu_messages.h"
+#include "ui/forms/version_caption.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/coloured_key.h"
 #include "ui/win32/dialogs/about_dialog.h"
@@ -25,7 +26,6 @@ namespace sumora::win32 {
 namespace {
 
 constexpr wchar_t className[] = L"SumoraMainWindow";
-constexpr wchar_t title[] = L"Sumora v1.0";
 // Fixed border, no minimize or maximize box.
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 // Clear of IDOK and IDCANCEL, which dialog code gives Enter and Escape.
@@ -96,8 +96,9 @@ MainWindow::MainWindow(platform::Platform& platform)
     InitCommonControlsEx(&classes);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     registerClass(instance, windowProc);
-    CreateWindowExW(0, className, title, windowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, nullptr, createMenuBar(), instance, this);
+    CreateWindowExW(0, className, widen(ui::versionCaption).c_str(), windowStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, createMenuBar(), instance,
+                    this);
     createControls();
     layOut(GetDpiForWindow(window_));
     // The focus rectangle shows from the start: the keyboard is how this window is mostly used.
