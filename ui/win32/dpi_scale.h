@@ -21,6 +21,6 @@ struct GdiObjectDeleter {
 };
 using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 
-FontHandle createFont(const ui::FontSpec& font, UINT dpi);
+FontHandle createFont(const ui::FontFace& font, UINT dpi);
 
 }  // namespace sumora::win32

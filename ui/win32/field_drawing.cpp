@@ -17,7 +17,7 @@ std::wstring windowText(HWND window) {
     return text;
 }
 
-ui::FontSpec sized(ui::FontSpec font, double pointSize) {
+ui::FontFace sized(ui::FontFace font, double pointSize) {
     font.pointSize = pointSize;
     return font;
 }

@@ -222,7 +222,7 @@ void MainWindow::createControls() {
 
 void MainWindow::layOut(UINT dpi) {
     std::vector<FontHandle> fonts;
-    const auto place = [&](HWND control, const RECT& bounds, const ui::FontSpec& font) {
+    const auto place = [&](HWND control, const RECT& bounds, const ui::FontFace& font) {
         MoveWindow(control, bounds.left, bounds.top, bounds.right - bounds.left,
                    bounds.bottom - bounds.top, TRUE);
         fonts.push_back(createFont(font, dpi));

@@ -23,7 +23,7 @@ bool placedAt(HWND control, const auto& row) {
     return EqualRect(&want, &placed) != FALSE;
 }
 
-void expectFont(HWND control, const ui::FontSpec& font) {
+void expectFont(HWND control, const ui::FontFace& font) {
     LOGFONTW chosen{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(chosen),
                &chosen);
