@@ -22,6 +22,9 @@ foreach(part IN ITEMS PATCH TWEAK)
     endif()
 endforeach()
 
+# Where the resource script finds the icon, the manifest and the resource numbers.
+set(SUMORA_RESOURCES_DIR "${PROJECT_SOURCE_DIR}/resources")
+
 # Published with the desktop metadata. The web addresses are placeholders under a reserved domain
 # until the project has a home of its own; packagers set them on the command line.
 set(SUMORA_RELEASE_DATE "2026-12-06")

@@ -1,6 +1,5 @@
-# The Debian package, made by cpack from an optimised build (scripts/package). Its dependencies
-# are computed from the libraries the binary links (dpkg-shlibdeps, from dpkg-dev).
-set(CPACK_GENERATOR DEB)
+# The Debian package (scripts/package) or, for Windows, the installer (scripts/package-windows),
+# made by cpack from an optimised build.
 set(CPACK_PACKAGE_NAME sumora)
 set(CPACK_PACKAGE_VERSION "${SUMORA_VERSION_TEXT}")
 set(CPACK_PACKAGE_VENDOR "NIL")
@@ -14,6 +13,32 @@ one-value memory. Chains of operations are worked out from left to right
 in 96-bit decimal arithmetic.]])
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Sumora)
 set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+    # NSIS (makensis from Debian's nsis package), as a 64-bit installer like the program: it
+    # installs into the 64-bit Program Files and writes the 64-bit registry. It installs silently
+    # with /S, and so does the uninstaller it leaves in the program's folder.
+    set(CPACK_GENERATOR NSIS)
+    set(CPACK_PACKAGE_FILE_NAME "Sumora-${SUMORA_VERSION_TEXT}-win64")
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    set(CPACK_NSIS_PACKAGE_NAME Sumora)
+    set(CPACK_NSIS_DISPLAY_NAME Sumora)
+    set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Sumora)
+    # The Start-menu folder Sumora holds the shortcut "Sumora" to bin\Sumora.exe.
+    set(CPACK_PACKAGE_EXECUTABLES Sumora Sumora)
+    set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\Sumora.exe")
+    set(CPACK_NSIS_MUI_ICON "${SUMORA_RESOURCES_DIR}/sumora.ico")
+    set(CPACK_NSIS_MUI_UNIICON "${SUMORA_RESOURCES_DIR}/sumora.ico")
+    set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+    set(CPACK_NSIS_URL_INFO_ABOUT "${SUMORA_HOMEPAGE_URL}")
+    include(CPack)
+    return()
+endif()
+
+# Its dependencies are computed from the libraries the binary links (dpkg-shlibdeps, from
+# dpkg-dev).
+set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

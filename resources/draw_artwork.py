@@ -9,7 +9,9 @@ so that the pictures can be remade after a change and builds need nothing but th
   icons/sumora-{48..256}.png   the same pixels scaled up for menus and high-DPI panels
   pictures/emblem.bmp          the About dialog's emblem, 52 x 44, 24 bits per pixel
   pictures/banner.png          the About dialog's banner, 401 x 54
+  pictures/banner.bmp          the same banner as a 24-bit bitmap, which Windows loads natively
   cursors/hand.png             the link cursor, 32 x 32, hot spot (12, 1) at the fingertip
+  cursors/hand.cur             the same cursor and hot spot as a Windows cursor file
 
 Usage: resources/draw_artwork.py [OUTPUT_FOLDER]   (default: the folder of this script)
 """
@@ -255,6 +257,24 @@ def bmp_bytes(pixels):
     return header + info + data
 
 
+def cur_bytes(rows, hot_spot):
+    """A .cur holding one black-and-white image: "." transparent, "K" black, "W" white."""
+    size = len(rows)
+    info = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 1, 0, 0, 0, 0, 2, 0)
+    colours = bytes((0, 0, 0, 0, 255, 255, 255, 0))
+    bottom_up = list(reversed(rows))
+
+    def bits(row, set_codes):
+        return int("".join("1" if c in set_codes else "0" for c in row), 2).to_bytes(size // 8, "big")
+
+    image = b"".join(bits(row, "W") for row in bottom_up)
+    mask = b"".join(bits(row, ".") for row in bottom_up)
+    body = info + colours + image + mask
+    directory = struct.pack("<HHH", 0, 2, 1)
+    entry = struct.pack("<BBBBHHII", size, size, 2, 0, *hot_spot, len(body), 6 + 16)
+    return directory + entry + body
+
+
 def blend(a, b, t):
     return tuple(round(x + (y - x) * t) for x, y in zip(a, b))
 
@@ -308,6 +328,7 @@ def draw_banner():
 def main():
     out = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parent
     icon = draw_icon()
+    banner = draw_banner()
     hand_palette = {".": (0, 0, 0), "K": (0, 0, 0), "W": (255, 255, 255)}
     assert all(len(row) == 32 for row in icon + HAND) and len(icon) == len(HAND) == 32
     assert HAND[HAND_HOT_SPOT[1]][HAND_HOT_SPOT[0]] == "K"
@@ -315,8 +336,10 @@ def main():
         "icons/sumora-32.png": palette_png(icon, ICON_PALETTE),
         "sumora.ico": ico_bytes(icon, ICON_PALETTE),
         "pictures/emblem.bmp": bmp_bytes(draw_emblem(icon)),
-        "pictures/banner.png": rgb_png(draw_banner()),
+        "pictures/banner.png": rgb_png(banner),
+        "pictures/banner.bmp": bmp_bytes(banner),
         "cursors/hand.png": palette_png(HAND, hand_palette),
+        "cursors/hand.cur": cur_bytes(HAND, HAND_HOT_SPOT),
     }
     for size in (48, 64, 128, 256):
         files[f"icons/sumora-{size}.png"] = rgba_png(scale_codes(icon, size), ICON_PALETTE)

@@ -1,0 +1,223 @@
+// The About and Bugs Fix dialogs, driven from inside their modal loops with real messages: the
+// walk of both tables, every way of closing, the link and System Info through a recording
+// platform.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cmath>
+#include <functional>
+#include <map>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/fake_platform.h"
+#include "ui/forms/about_actions.h"
+#include "ui/forms/dialog_controls.h"
+#include "ui/win32/dialogs/about_dialog.h"
+#include "ui/win32/dialogs/bugs_dialog.h"
+#include "ui/win32/wide_text.h"
+
+namespace {
+
+using namespace sumora;
+using dialogs::pixels;
+using Step = std::function<void(HWND dialog)>;
+
+HWND owner() {
+    static HWND window = CreateWindowW(L"BUTTON", L"Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                       300, 200, nullptr, nullptr, nullptr, nullptr);
+    return window;
+}
+
+HWND shownDialog() {
+    HWND popup = GetLastActivePopup(owner());
+    return popup == owner() || !IsWindowVisible(popup) ? nullptr : popup;
+}
+
+// One step per timer message, which comes only once the queue is empty, so each step sees the
+// work of the one before it done. A dialog still open 5 s later is closed.
+std::vector<Step> steps;
+std::size_t nextStep = 0;
+int ticks = 0;
+
+void drive(const std::function<void(HWND)>& show, std::vector<Step> script) {
+    SetFocus(owner());
+    steps = std::move(script);
+    nextStep = ticks = 0;
+    const UINT_PTR timer =
+        SetTimer(nullptr, 0, USER_TIMER_MINIMUM, [](HWND, UINT, UINT_PTR, DWORD) {
+            HWND dialog = shownDialog();
+            if (dialog != nullptr && nextStep < steps.size()) {
+                steps[nextStep++](dialog);
+            } else if (++ticks > 500 && dialog != nullptr) {
+                ADD_FAILURE() << "the dialog stayed open";
+                EndDialog(dialog, 0);
+            }
+        });
+    show(owner());
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(nextStep, steps.size()) << "steps left when the dialog closed";
+}
+
+std::vector<HWND> descendants(HWND dialog) {
+    std::vector<HWND> found;
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+std::wstring textOf(HWND window) {
+    wchar_t text[256]{};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+// What the dialog gives a control to paint with: its text colour, or its top-left pixel.
+COLORREF painted(HWND dialog, HWND control, UINT message) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, CreateBitmap(8, 8, 1, 32, nullptr));
+    const bool print = message == WM_PRINTCLIENT;
+    SendMessageW(print ? control : dialog, message, reinterpret_cast<WPARAM>(dc),
+                 print ? PRF_CLIENT : reinterpret_cast<LPARAM>(control));
+    const COLORREF colour = print ? GetPixel(dc, 0, 0) : GetTextColor(dc);
+    DeleteObject(SelectObject(dc, previous));
+    DeleteDC(dc);
+    return colour;
+}
+
+platform::FakePlatform fake;
+
+const struct Dialog {
+    const char* name;
+    std::function<void(HWND)> show;
+    const dialogs::WindowAttributes& window;
+    std::span<const dialogs::Control> controls;
+} about{"About", [](HWND o) { win32::showAboutDialog(o, fake); }, dialogs::aboutWindow,
+        dialogs::aboutControls},
+    bugs{"Bugs", win32::showBugsDialog, dialogs::bugsWindow, dialogs::bugsControls};
+
+void walk(HWND dialog, const Dialog& under) {
+    // Texts that the dialogs set when they load, the top-left pixel of each picture and line.
+    const std::map<std::string_view, std::string> loaded{
+        {"lblemail", dialogs::emailCaption()},
+        {"lblBugs", "Please forward any error or bug to me"}};
+    const std::map<std::string_view, COLORREF> corner{{"Picture1", RGB(40, 70, 140)},
+                                                      {"Picture2", RGB(24, 44, 104)},
+                                                      {"Line1", GetSysColor(COLOR_WINDOWTEXT)}};
+    RECT box{};
+    GetClientRect(dialog, &box);
+    EXPECT_EQ(box.right * 10000 + box.bottom,
+              pixels(under.window.clientWidth) * 10000 + pixels(under.window.clientHeight));
+    EXPECT_EQ(textOf(dialog), win32::widen(under.window.caption));
+    const std::vector<HWND> all = descendants(dialog);
+    ASSERT_EQ(all.size(), under.controls.size());
+    std::vector<HWND> tabOrder;
+    for (std::size_t row = 0; row < all.size(); ++row) {
+        const dialogs::Control& control = under.controls[row];
+        SCOPED_TRACE(control.objectName);
+        HWND parent = GetParent(all[row]);
+        EXPECT_EQ(textOf(parent), control.container.empty() ? textOf(dialog) : L"");
+        GetWindowRect(all[row], &box);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&box), 2);
+        const int height = control.kind == dialogs::Kind::line ? 1 : pixels(control.h);
+        EXPECT_EQ(
+            std::vector({box.left, box.top, box.right - box.left, box.bottom - box.top}),
+            std::vector<LONG>({pixels(control.x), pixels(control.y), pixels(control.w), height}));
+        EXPECT_EQ(GetWindowLongW(all[row], GWL_EXSTYLE) & WS_EX_CLIENTEDGE ? dialogs::Border::sunken
+                  : GetWindowLongW(all[row], GWL_STYLE) & WS_BORDER        ? dialogs::Border::single
+                                                                           : dialogs::Border::none,
+                  control.border);
+        if (corner.contains(control.objectName)) {
+            EXPECT_EQ(painted(dialog, all[row], WM_PRINTCLIENT), corner.at(control.objectName));
+        }
+        if (control.kind == dialogs::Kind::picture) {
+            continue;
+        }
+        const auto text = loaded.find(control.objectName);
+        EXPECT_EQ(textOf(all[row]),
+                  win32::widen(text == loaded.end() ? control.text : text->second));
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(all[row], WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
+        if (control.kind != dialogs::Kind::line) {
+            EXPECT_EQ(font.lfFaceName, win32::widen(control.font.family));
+            EXPECT_EQ(font.lfHeight, -std::lround(control.font.pointSize * 96 / 72));
+            EXPECT_EQ(font.lfWeight, control.font.bold ? FW_BOLD : FW_NORMAL);
+        }
+        if (control.kind == dialogs::Kind::button) {
+            tabOrder.push_back(all[row]);
+        }
+    }
+    // Tab goes round the buttons in table order, from the first.
+    for (std::size_t stop = 0; stop <= tabOrder.size(); ++stop) {
+        EXPECT_EQ(GetFocus(), tabOrder[stop % tabOrder.size()]) << "tab stop " << stop;
+        SetFocus(GetNextDlgTabItem(dialog, GetFocus(), FALSE));
+    }
+}
+
+TEST(Win32Dialogs, WalkOfEachTableAt96Dpi) {
+    for (const Dialog* under : {&about, &bugs}) {
+        SCOPED_TRACE(under->name);
+        drive(under->show, {[&](HWND dialog) { walk(dialog, *under); },
+                            [](HWND dialog) { PostMessageW(dialog, WM_CLOSE, 0, 0); }});
+    }
+}
+
+TEST(Win32Dialogs, OkEnterEscapeAltOAndCloseGiveTheFocusBackToTheOwner) {
+    const std::pair<const char*, Step> closings[] = {
+        {"OK clicked", [](HWND) { SendMessageW(GetFocus(), BM_CLICK, 0, 0); }},
+        {"Enter", [](HWND) { PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0); }},
+        {"Escape", [](HWND) { PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); }},
+        {"Alt+O", [](HWND) { PostMessageW(GetFocus(), WM_SYSCHAR, 'o', 1 << 29); }},
+        {"close box", [](HWND dialog) { PostMessageW(dialog, WM_CLOSE, 0, 0); }},
+    };
+    for (const Dialog* under : {&about, &bugs}) {
+        for (const auto& [name, close] : closings) {
+            SCOPED_TRACE(std::string(under->name) + ", " + name);
+            SetFocus(nullptr);
+            drive(under->show, {close});
+            EXPECT_EQ(shownDialog(), nullptr);
+            EXPECT_EQ(GetFocus(), owner());
+        }
+    }
+}
+
+TEST(Win32Dialogs, LinkIsBlueRedAfterItsClickAndBlueAgainWhenReopened) {
+    const std::string tool = "C:\\Tools\\msinfo32.exe";
+    fake.setString(platform::hkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+                   tool);
+    fake.existingFiles.insert(tool);
+    const auto link = [](HWND dialog) { return descendants(dialog).back(); };
+    drive(about.show,
+          {[&](HWND dialog) {
+               EXPECT_EQ(painted(dialog, link(dialog), WM_CTLCOLORSTATIC), RGB(0, 0, 255));
+               SendMessageW(dialog, WM_SETCURSOR, reinterpret_cast<WPARAM>(link(dialog)),
+                            MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+               ICONINFO hand{};
+               GetIconInfo(GetCursor(), &hand);
+               EXPECT_EQ(std::pair(hand.xHotspot, hand.yHotspot), std::pair(12ul, 1ul));
+               PostMessageW(link(dialog), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+               PostMessageW(link(dialog), WM_LBUTTONUP, 0, 0);
+           },
+           [&](HWND dialog) {
+               EXPECT_EQ(painted(dialog, link(dialog), WM_CTLCOLORSTATIC), RGB(255, 0, 0));
+               EXPECT_EQ(fake.shellOpens, std::vector<std::string>{dialogs::emailTag()});
+               SendMessageW(descendants(dialog)[6], BM_CLICK, 0, 0);  // System Info
+               EXPECT_EQ(fake.programStarts, std::vector<std::string>{tool});
+               EXPECT_TRUE(fake.messageBoxes.empty());
+               PostMessageW(dialog, WM_CLOSE, 0, 0);
+           }});
+    drive(about.show, {[&](HWND dialog) {
+              EXPECT_EQ(painted(dialog, link(dialog), WM_CTLCOLORSTATIC), RGB(0, 0, 255));
+              PostMessageW(dialog, WM_CLOSE, 0, 0);
+          }});
+}
+
+}  // namespace

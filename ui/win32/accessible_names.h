@@ -1,0 +1,34 @@
+#pragma once
+
+// Names for screen readers through Dynamic Annotation: a push button otherwise reads out its
+// caption, and "Sqr" or "+ -" say little. Where the service is missing the keys keep their
+// captions as names and the window works as before.
+
+#include <windows.h>
+
+#include <oleacc.h>
+
+#include <string_view>
+#include <vector>
+
+namespace sumora::win32 {
+
+class AccessibleNames {
+public:
+    AccessibleNames();
+    ~AccessibleNames();
+    AccessibleNames(const AccessibleNames&) = delete;
+    AccessibleNames& operator=(const AccessibleNames&) = delete;
+
+    // False when the name could not be set.
+    bool name(HWND control, std::string_view accessibleName);
+    // Drops the names before the controls go away, as the service asks.
+    void clear();
+
+private:
+    bool comStarted_ = false;
+    IAccPropServices* services_ = nullptr;
+    std::vector<HWND> named_;
+};
+
+}  // namespace sumora::win32

@@ -1,0 +1,50 @@
+#include "ui/win32/coloured_key.h"
+
+#include <string>
+
+namespace sumora::win32 {
+
+namespace {
+
+// Where the focus rectangle lies inside the edge, in pixels at the base DPI.
+constexpr int focusInset = 4;
+
+COLORREF colorref(ui::Rgb colour) {
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+}  // namespace
+
+void drawColouredKey(const DRAWITEMSTRUCT& item, const ui::FaceColours& colours) {
+    HDC dc = item.hDC;
+    RECT bounds = item.rcItem;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+
+    SetDCBrushColor(dc, colorref(colours.face));
+    FillRect(dc, &bounds, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    DrawEdge(dc, &bounds, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+    std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(item.hwndItem)) + 1, L'\0');
+    caption.resize(static_cast<std::size_t>(
+        GetWindowTextW(item.hwndItem, caption.data(), static_cast<int>(caption.size()))));
+    RECT textBounds = bounds;
+    if (pressed) {
+        OffsetRect(&textBounds, 1, 1);
+    }
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
+    const HGDIOBJ previousFont = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(
+        dc, GetSysColor((item.itemState & ODS_DISABLED) != 0 ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textBounds,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, previousFont);
+
+    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+        const int inset = MulDiv(focusInset, static_cast<int>(GetDpiForWindow(item.hwndItem)), 96);
+        InflateRect(&bounds, -inset, -inset);
+        DrawFocusRect(dc, &bounds);
+    }
+}
+
+}  // namespace sumora::win32

@@ -1,0 +1,15 @@
+#pragma once
+
+// The keys with a face colour of their own are owner-drawn: the themed button would paint over
+// any colour. They draw the classic raised and sunken edges, so the pressed state shows, the
+// focus rectangle when they have the focus, and a disabled caption in its readable colour.
+
+#include <windows.h>
+
+#include "ui/forms/face_colours.h"
+
+namespace sumora::win32 {
+
+void drawColouredKey(const DRAWITEMSTRUCT& item, const ui::FaceColours& colours);
+
+}  // namespace sumora::win32

@@ -1,0 +1,45 @@
+#include "ui/win32/control_view.h"
+
+#include "ui/win32/wide_text.h"
+
+namespace sumora::win32 {
+
+std::string ControlView::text(Label which) const {
+    return texts_[static_cast<std::size_t>(which)];
+}
+
+void ControlView::setText(Label which, std::string_view text) {
+    texts_[static_cast<std::size_t>(which)] = text;
+    SetWindowTextW(label(which), widen(text).c_str());
+    // The field is drawn by its owner, which fits the new text anew.
+    InvalidateRect(label(which), nullptr, TRUE);
+}
+
+std::string ControlView::caption(Key which) const {
+    std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(key(which))) + 1, L'\0');
+    caption.resize(static_cast<std::size_t>(
+        GetWindowTextW(key(which), caption.data(), static_cast<int>(caption.size()))));
+    return narrow(caption);
+}
+
+bool ControlView::isEnabled(Key which) const {
+    return IsWindowEnabled(key(which)) != FALSE;
+}
+
+void ControlView::setEnabled(Key which, bool enabled) {
+    EnableWindow(key(which), enabled ? TRUE : FALSE);
+}
+
+void ControlView::setFocus(Key which) {
+    SetFocus(key(which));
+}
+
+void ControlView::showMessage(std::string_view prompt, MessageStyle style, std::string_view title) {
+    platform_.messageBox(prompt, style, title);
+}
+
+void ControlView::beep() {
+    MessageBeep(MB_OK);
+}
+
+}  // namespace sumora::win32

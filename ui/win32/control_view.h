@@ -1,0 +1,44 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "engine/calculator_view.h"
+#include "platform/platform.h"
+
+namespace sumora::win32 {
+
+using KeyHandles = std::array<HWND, keyCount>;
+using LabelHandles = std::array<HWND, 3>;
+
+// The engine's view of the Win32 controls. The labels' texts are kept here in full, as the
+// engine wrote them: a label may show less of a long text than the engine reads back.
+class ControlView final : public CalculatorView {
+public:
+    ControlView(const KeyHandles& keys, const LabelHandles& labels, platform::Platform& platform)
+        : keys_(keys), labels_(labels), platform_(platform) {}
+
+    std::string text(Label label) const override;
+    void setText(Label label, std::string_view text) override;
+
+    std::string caption(Key key) const override;
+    bool isEnabled(Key key) const override;
+    void setEnabled(Key key, bool enabled) override;
+    void setFocus(Key key) override;
+
+    void showMessage(std::string_view prompt, MessageStyle style, std::string_view title) override;
+    void beep() override;
+
+private:
+    HWND key(Key which) const { return keys_[static_cast<std::size_t>(which)]; }
+    HWND label(Label which) const { return labels_[static_cast<std::size_t>(which)]; }
+
+    const KeyHandles& keys_;
+    const LabelHandles& labels_;
+    platform::Platform& platform_;
+    std::array<std::string, 3> texts_{};
+};
+
+}  // namespace sumora::win32

@@ -1,0 +1,286 @@
+#include "ui/win32/dialogs/dialog_form.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+#include "resources/resource_ids.h"
+#include "ui/win32/dpi_scale.h"
+#include "ui/win32/wide_text.h"
+
+namespace sumora::win32 {
+
+namespace {
+
+using dialogs::Border;
+using dialogs::Control;
+using dialogs::Kind;
+
+// Control ids start above IDOK and IDCANCEL, which the dialog manager sends for Enter and Escape.
+constexpr int firstControlId = 100;
+
+// The pictures of the tables, by the name the tables give them.
+int pictureResource(std::string_view picture) {
+    if (picture == ":/pictures/emblem.bmp") {
+        return SUMORA_IDB_EMBLEM;
+    }
+    if (picture == ":/pictures/banner.png") {
+        return SUMORA_IDB_BANNER;
+    }
+    return 0;
+}
+
+DWORD windowStyle(const dialogs::WindowAttributes& attributes) {
+    return WS_POPUP | WS_CAPTION | WS_SYSMENU |
+           (attributes.sizable ? WS_THICKFRAME : static_cast<DWORD>(DS_MODALFRAME));
+}
+
+// Without an icon in the title bar; the owned window has no task-bar button of its own.
+constexpr DWORD windowExStyle = WS_EX_DLGMODALFRAME;
+
+// An in-memory template without controls: they are placed in pixels from their twips, which a
+// template, measured in dialog units of its font, cannot express.
+std::vector<WORD> dialogTemplate(const dialogs::WindowAttributes& attributes) {
+    DLGTEMPLATE header{};
+    header.style = windowStyle(attributes);
+    header.dwExtendedStyle = windowExStyle;
+    std::vector<WORD> words(sizeof header / sizeof(WORD));
+    std::copy_n(reinterpret_cast<const WORD*>(&header), words.size(), words.begin());
+    words.push_back(0);  // no menu
+    words.push_back(0);  // the dialog class
+    for (const wchar_t character : widen(attributes.caption)) {
+        words.push_back(static_cast<WORD>(character));
+    }
+    words.push_back(0);
+    return words;
+}
+
+struct CreateParameters {
+    const wchar_t* className;
+    DWORD style;
+};
+
+CreateParameters createParameters(const Control& control, bool isDefault) {
+    switch (control.kind) {
+        case Kind::picture:
+            return {L"STATIC", SS_OWNERDRAW};
+        case Kind::button:
+            return {L"BUTTON", static_cast<DWORD>(WS_TABSTOP |
+                                                  (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON))};
+        case Kind::label:
+        case Kind::link:
+            return {L"STATIC",
+                    static_cast<DWORD>((control.centred ? SS_CENTER : SS_LEFT) | SS_NOPREFIX |
+                                       (control.kind == Kind::link ? SS_NOTIFY : 0))};
+        case Kind::line:
+            // Filled with the text colour when the dialog is asked for its colours.
+            return {L"STATIC", SS_LEFT};
+    }
+    return {L"STATIC", 0};
+}
+
+// A control that holds others passes their commands on to the dialog.
+LRESULT CALLBACK containerProcedure(HWND container, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR /*id*/, DWORD_PTR dialog) {
+    if (message == WM_COMMAND) {
+        return SendMessageW(reinterpret_cast<HWND>(dialog), message, wParam, lParam);
+    }
+    return DefSubclassProc(container, message, wParam, lParam);
+}
+
+}  // namespace
+
+DialogForm::DialogForm(const dialogs::WindowAttributes& attributes,
+                       std::span<const Control> controls, std::string_view defaultButton)
+    : attributes_(attributes),
+      controls_(controls),
+      defaultButton_(defaultButton),
+      handles_(controls.size()),
+      fonts_(controls.size()),
+      pictures_(controls.size()) {}
+
+void DialogForm::showModal(HWND owner) {
+    const std::vector<WORD> words = dialogTemplate(attributes_);
+    DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
+                            reinterpret_cast<const DLGTEMPLATE*>(words.data()), owner, procedure,
+                            reinterpret_cast<LPARAM>(this));
+    // The dialog manager has enabled and activated the owner again before destroying the dialog.
+    if (owner != nullptr) {
+        RedrawWindow(owner, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+}
+
+HWND DialogForm::control(std::string_view objectName) const {
+    const auto row = rowOf(objectName);
+    return row ? handles_[*row] : nullptr;
+}
+
+void DialogForm::unload() {
+    EndDialog(window_, IDOK);
+}
+
+std::optional<std::size_t> DialogForm::rowOf(std::string_view objectName) const {
+    for (std::size_t row = 0; row < controls_.size(); ++row) {
+        if (controls_[row].objectName == objectName) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
+
+INT_PTR CALLBACK DialogForm::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        reinterpret_cast<DialogForm*>(lParam)->window_ = window;
+    }
+    auto* form = reinterpret_cast<DialogForm*>(GetWindowLongPtrW(window, DWLP_USER));
+    return form == nullptr ? FALSE : form->handle(message, wParam, lParam);
+}
+
+INT_PTR DialogForm::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            create();
+            layOut(GetDpiForWindow(window_), nullptr);
+            load();
+            // The dialog manager gives the focus to the first control in tab order.
+            return TRUE;
+        case WM_DPICHANGED:
+            layOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            return TRUE;
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam);
+            if (id == IDCANCEL) {
+                clicked(defaultButton_);
+            } else if (id >= firstControlId &&
+                       static_cast<std::size_t>(id - firstControlId) < controls_.size()) {
+                clicked(controls_[static_cast<std::size_t>(id - firstControlId)].objectName);
+            }
+            return TRUE;
+        }
+        case WM_CTLCOLORSTATIC: {
+            const auto row =
+                std::find(handles_.begin(), handles_.end(), reinterpret_cast<HWND>(lParam));
+            if (row != handles_.end() &&
+                controls_[static_cast<std::size_t>(row - handles_.begin())].kind == Kind::line) {
+                return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOWTEXT));
+            }
+            const auto colour = textColour(reinterpret_cast<HWND>(lParam));
+            if (!colour) {
+                return FALSE;
+            }
+            const auto dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, *colour);
+            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+            return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+        case WM_SETCURSOR: {
+            HCURSOR cursor = pointer(reinterpret_cast<HWND>(wParam));
+            if (cursor == nullptr) {
+                return FALSE;
+            }
+            SetCursor(cursor);
+            SetWindowLongPtrW(window_, DWLP_MSGRESULT, TRUE);
+            return TRUE;
+        }
+        case WM_DRAWITEM:
+            drawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+void DialogForm::create() {
+    const HINSTANCE module = GetModuleHandleW(nullptr);
+    // Created in tab order, so the dialog manager's Tab order follows the tab indices.
+    for (std::size_t row = 0; row < controls_.size(); ++row) {
+        const Control& control = controls_[row];
+        const auto container = rowOf(control.container);
+        const bool holdsOthers =
+            std::any_of(controls_.begin(), controls_.end(),
+                        [&](const auto& c) { return c.container == control.objectName; });
+        const auto [className, style] =
+            createParameters(control, control.objectName == defaultButton_);
+        const DWORD exStyle = (control.border == Border::sunken ? WS_EX_CLIENTEDGE : 0) |
+                              (holdsOthers ? WS_EX_CONTROLPARENT : 0);
+        const DWORD borderStyle = control.border == Border::single ? WS_BORDER : 0;
+        HWND parent = container ? handles_[*container] : window_;
+        // A picture's text names its resource, not a caption.
+        const std::wstring text = control.kind == Kind::picture ? L"" : widen(control.text);
+        handles_[row] = CreateWindowExW(
+            exStyle, className, text.c_str(),
+            WS_CHILD | WS_VISIBLE | style | borderStyle | (holdsOthers ? WS_CLIPCHILDREN : 0), 0, 0,
+            0, 0, parent, reinterpret_cast<HMENU>(firstControlId + static_cast<INT_PTR>(row)),
+            module, nullptr);
+        if (holdsOthers) {
+            SetWindowSubclass(handles_[row], containerProcedure, 0,
+                              reinterpret_cast<DWORD_PTR>(window_));
+        }
+        if (control.kind == Kind::picture) {
+            pictures_[row].reset(static_cast<HBITMAP>(
+                LoadImageW(module, MAKEINTRESOURCEW(pictureResource(control.text)), IMAGE_BITMAP, 0,
+                           0, LR_CREATEDIBSECTION)));
+        }
+    }
+}
+
+void DialogForm::layOut(UINT dpi, const RECT* suggested) {
+    dpi_ = dpi;
+    for (std::size_t row = 0; row < controls_.size(); ++row) {
+        const Control& control = controls_[row];
+        // A line is one pixel thick at 96 DPI, whatever its table height.
+        const int height = control.kind == Kind::line ? std::max(1, MulDiv(1, dpi, baseDpi))
+                                                      : scaled(control.h, dpi);
+        SetWindowPos(handles_[row], nullptr, scaled(control.x, dpi), scaled(control.y, dpi),
+                     scaled(control.w, dpi), height, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (control.kind == Kind::label || control.kind == Kind::link ||
+            control.kind == Kind::button) {
+            FontHandle font = createFont(control.font, dpi);
+            SendMessageW(handles_[row], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+            fonts_[row] = std::move(font);
+        }
+    }
+
+    if (suggested != nullptr) {
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    // Centred in the work area of the screen that the dialog opens on.
+    RECT frame{0, 0, scaled(attributes_.clientWidth, dpi), scaled(attributes_.clientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, windowStyle(attributes_), FALSE, windowExStyle, dpi);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// A picture from its top-left corner at the window's scale, clipped by its box.
+void DialogForm::drawPicture(const DRAWITEMSTRUCT& item) const {
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    const auto row = static_cast<std::size_t>(item.CtlID - firstControlId);
+    if (row >= pictures_.size() || pictures_[row] == nullptr) {
+        return;
+    }
+    BITMAP size{};
+    GetObjectW(pictures_[row].get(), sizeof size, &size);
+    HDC source = CreateCompatibleDC(item.hDC);
+    HGDIOBJ previous = SelectObject(source, pictures_[row].get());
+    SetStretchBltMode(item.hDC, COLORONCOLOR);
+    StretchBlt(item.hDC, 0, 0, MulDiv(size.bmWidth, dpi_, baseDpi),
+               MulDiv(size.bmHeight, dpi_, baseDpi), source, 0, 0, size.bmWidth, size.bmHeight,
+               SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+}
+
+}  // namespace sumora::win32

@@ -1,0 +1,26 @@
+#pragma once
+
+// The tables' twips and points at a window's DPI: 1440 twips and 72 points to the inch.
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+#include "ui/forms/layout_units.h"
+
+namespace sumora::win32 {
+
+inline constexpr UINT baseDpi = 96;
+
+int scaled(int twips, UINT dpi);
+RECT scaledRect(int x, int y, int w, int h, UINT dpi);
+
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+
+FontHandle createFont(const ui::FontSpec& font, UINT dpi);
+
+}  // namespace sumora::win32

@@ -1,0 +1,80 @@
+#include "ui/win32/field_drawing.h"
+
+#include <algorithm>
+#include <string>
+
+#include "ui/win32/dpi_scale.h"
+#include "ui/win32/wide_text.h"
+
+namespace sumora::win32 {
+
+namespace {
+
+std::wstring windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+ui::FontSpec sized(ui::FontSpec font, double pointSize) {
+    font.pointSize = pointSize;
+    return font;
+}
+
+SIZE extent(HDC dc, HFONT font, const std::wstring& text) {
+    const HGDIOBJ previous = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, previous);
+    return size;
+}
+
+}  // namespace
+
+RECT freeRect(HWND field, const ui::LabelControl& control, HDC dc, UINT dpi) {
+    RECT free{};
+    GetClientRect(field, &free);
+    const FontHandle font = createFont(control.font, dpi);
+    const int indent = extent(dc, font.get(), L"x").cx / 2;
+    if (control.align == ui::TextAlign::right) {
+        free.right -= indent;
+    }
+    const int covered = scaled(ui::coveredWidth(control.label), dpi);
+    if (covered > 0) {
+        free.left = std::max<LONG>(free.left, covered + indent);
+    }
+    return free;
+}
+
+ui::FittedText fittedText(HWND field, const ui::LabelControl& control, HDC dc, UINT dpi) {
+    const RECT free = freeRect(field, control, dc, dpi);
+    const auto measure = [&](std::string_view text, double pointSize) {
+        const FontHandle font = createFont(sized(control.font, pointSize), dpi);
+        return static_cast<double>(extent(dc, font.get(), widen(text)).cx);
+    };
+    return ui::fitText(narrow(windowText(field)), control.font.pointSize, ui::legibleFloorPoints,
+                       free.right - free.left, measure);
+}
+
+void drawField(const DRAWITEMSTRUCT& item, const ui::LabelControl& control) {
+    HDC dc = item.hDC;
+    const UINT dpi = GetDpiForWindow(item.hwndItem);
+    const int fill = control.fill == ui::LabelFill::buttonFace ? COLOR_BTNFACE : COLOR_WINDOW;
+    FillRect(dc, &item.rcItem, GetSysColorBrush(fill));
+
+    const ui::FittedText drawn = fittedText(item.hwndItem, control, dc, dpi);
+    RECT free = freeRect(item.hwndItem, control, dc, dpi);
+    const FontHandle font = createFont(sized(control.font, drawn.pointSize), dpi);
+    const HGDIOBJ previous = SelectObject(dc, font.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(control.ink == ui::LabelInk::buttonText ? COLOR_BTNTEXT
+                                                                         : COLOR_WINDOWTEXT));
+    const std::wstring text = widen(drawn.text);
+    const UINT align = control.align == ui::TextAlign::right ? DT_RIGHT : DT_CENTER;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &free,
+              align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, previous);
+}
+
+}  // namespace sumora::win32

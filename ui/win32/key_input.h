@@ -1,0 +1,29 @@
+#pragma once
+
+// What a key passes on from the keyboard while it has the focus. Typed characters come as
+// character messages, so "*", "+", "^" and "#" arrive whatever the keyboard layout; Enter presses
+// the focused key itself, never a default key; Tab and Shift+Tab move along the tab order.
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "engine/key.h"
+
+namespace sumora::win32 {
+
+class KeyInput {
+public:
+    virtual void typed(Key key, std::int16_t code) = 0;
+    virtual void pressed(Key key) = 0;
+    virtual void tabbed(Key from, bool backwards) = 0;
+    virtual void focused(Key key) = 0;
+    virtual void copyRequested() = 0;
+
+protected:
+    ~KeyInput() = default;
+};
+
+void listenToKey(HWND control, Key key, KeyInput& input);
+
+}  // namespace sumora::win32

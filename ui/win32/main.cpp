@@ -1,0 +1,17 @@
+#include <windows.h>
+
+#include "platform/system_platform.h"
+#include "ui/win32/main_window.h"
+
+// Command-line arguments change nothing.
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    const auto platform = sumora::platform::makeSystemPlatform();
+    sumora::win32::MainWindow window(*platform);
+    window.showCentred(showCommand);
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}

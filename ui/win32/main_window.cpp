@@ -1,0 +1,375 @@
+#include "ui/win32/main_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "resources/resource_ids.h"
+#include "ui/forms/face_colours.h"
+#include "ui/forms/main_window_controls.h"
+#include "ui/forms/menu_messages.h"
+#include "ui/win32/clipboard.h"
+#include "ui/win32/coloured_key.h"
+#include "ui/win32/dialogs/about_dialog.h"
+#include "ui/win32/dialogs/bugs_dialog.h"
+#include "ui/win32/field_drawing.h"
+#include "ui/win32/menu_bar.h"
+#include "ui/win32/wide_text.h"
+
+namespace sumora::win32 {
+
+namespace {
+
+constexpr wchar_t className[] = L"SumoraMainWindow";
+constexpr wchar_t title[] = L"Sumora v1.0";
+// Fixed border, no minimize or maximize box.
+constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+// Clear of IDOK and IDCANCEL, which dialog code gives Enter and Escape.
+constexpr int firstKeyId = 200;
+constexpr int firstLabelId = firstKeyId + keyCount;
+
+std::optional<Key> keyOf(int controlId) {
+    if (controlId < firstKeyId || controlId >= firstLabelId) {
+        return std::nullopt;
+    }
+    return static_cast<Key>(controlId - firstKeyId);
+}
+
+const ui::LabelControl& controlOf(Label label) {
+    return *std::find_if(
+        ui::labelControls.begin(), ui::labelControls.end(),
+        [label](const ui::LabelControl& control) { return control.label == label; });
+}
+
+const ui::KeyControl& controlOf(Key key) {
+    return *std::find_if(ui::keyControls.begin(), ui::keyControls.end(),
+                         [key](const ui::KeyControl& control) { return control.key == key; });
+}
+
+std::size_t tabPosition(Key key) {
+    return static_cast<std::size_t>(controlOf(key).tabIndex);
+}
+
+void registerClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(SUMORA_IDI_ICON));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(SUMORA_IDI_ICON),
+                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = className;
+    // A second window finds the class registered already.
+    RegisterClassExW(&windowClass);
+}
+
+HWND createChild(HWND parent, const wchar_t* windowClass, std::string_view text, DWORD style,
+                 int id) {
+    return CreateWindowExW(0, windowClass, widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0,
+                           0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+void addToolTip(HWND tips, HWND owner, HWND control, wchar_t* text) {
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = owner;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text;
+    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(platform::Platform& platform)
+    : platform_(platform), view_(keys_, labels_, platform), engine_(view_) {
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
+                                       ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&classes);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    registerClass(instance, windowProc);
+    CreateWindowExW(0, className, title, windowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, nullptr, createMenuBar(), instance, this);
+    createControls();
+    layOut(GetDpiForWindow(window_));
+    // The focus rectangle shows from the start: the keyboard is how this window is mostly used.
+    SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    engine_.Form_Load();
+}
+
+MainWindow::~MainWindow() {
+    if (window_ != nullptr) {
+        closedByOwner_ = true;
+        DestroyWindow(window_);
+    }
+}
+
+void MainWindow::showCentred(int showCommand) {
+    RECT frame{};
+    GetWindowRect(window_, &frame);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& area = monitor.rcWork;
+    const int x = area.left + (area.right - area.left - (frame.right - frame.left)) / 2;
+    const int y = area.top + (area.bottom - area.top - (frame.bottom - frame.top)) / 2;
+    SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+    SetFocus(key(focusedKey_));
+}
+
+LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->onMessage(message, wParam, lParam);
+}
+
+LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            onCommand(wParam, lParam);
+            return 0;
+        case WM_DRAWITEM:
+            onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_CONTEXTMENU:
+            onContextMenu(reinterpret_cast<HWND>(wParam), lParam);
+            return 0;
+        case WM_NOTIFY:
+            return onNotify(*reinterpret_cast<NMHDR*>(lParam));
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE) {
+                SetFocus(key(focusedKey_));
+            }
+            return 0;
+        case WM_SETFOCUS:
+            SetFocus(key(focusedKey_));
+            return 0;
+        case WM_DPICHANGED: {
+            const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window_, nullptr, suggested.left, suggested.top,
+                         suggested.right - suggested.left, suggested.bottom - suggested.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            layOut(HIWORD(wParam));
+            return 0;
+        }
+        case WM_DESTROY:
+            accessibleNames_.clear();
+            if (!closedByOwner_) {
+                PostQuitMessage(0);
+            }
+            return 0;
+        case WM_NCDESTROY: {
+            const HWND closed = std::exchange(window_, nullptr);
+            SetWindowLongPtrW(closed, GWLP_USERDATA, 0);
+            return DefWindowProcW(closed, message, wParam, lParam);
+        }
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void MainWindow::createControls() {
+    HWND tips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+    // Created in tab order.
+    for (const ui::KeyControl& control : ui::keyControls) {
+        const DWORD face = control.face == ui::Face::system ? BS_PUSHBUTTON : BS_OWNERDRAW;
+        HWND created = createChild(window_, WC_BUTTONW, control.caption, WS_TABSTOP | face,
+                                   firstKeyId + static_cast<int>(control.key));
+        keys_[static_cast<std::size_t>(control.key)] = created;
+        listenToKey(created, control.key, *this);
+        accessibleNames_.name(created, control.accessibleName);
+        if (!control.toolTip.empty()) {
+            std::wstring tip = widen(control.toolTip);
+            addToolTip(tips, window_, created, tip.data());
+        }
+    }
+    // In stacking order, back to front: each label goes over the ones before it.
+    for (const ui::LabelControl& control : ui::labelControls) {
+        // SS_NOTIFY: the field takes the mouse, for its tip and its context menu.
+        HWND created = createChild(window_, WC_STATICW, control.initialText,
+                                   WS_BORDER | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY,
+                                   firstLabelId + static_cast<int>(control.label));
+        SetWindowPos(created, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        labels_[static_cast<std::size_t>(control.label)] = created;
+        addToolTip(tips, window_, created, LPSTR_TEXTCALLBACKW);
+    }
+    for (std::size_t i = 0; i < ui::lineControls.size(); ++i) {
+        lines_.push_back(createChild(window_, WC_STATICW, "", SS_BLACKRECT, 0));
+    }
+}
+
+void MainWindow::layOut(UINT dpi) {
+    std::vector<FontHandle> fonts;
+    const auto place = [&](HWND control, const RECT& bounds, const ui::FontSpec& font) {
+        MoveWindow(control, bounds.left, bounds.top, bounds.right - bounds.left,
+                   bounds.bottom - bounds.top, TRUE);
+        fonts.push_back(createFont(font, dpi));
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.back().get()), TRUE);
+    };
+    for (const ui::KeyControl& control : ui::keyControls) {
+        place(key(control.key), scaledRect(control.x, control.y, control.w, control.h, dpi),
+              control.font);
+    }
+    for (const ui::LabelControl& control : ui::labelControls) {
+        place(label(control.label), scaledRect(control.x, control.y, control.w, control.h, dpi),
+              control.font);
+    }
+    // One pixel thick at the base DPI, and never thinner.
+    const int thickness = std::max(1, MulDiv(1, static_cast<int>(dpi), baseDpi));
+    for (std::size_t i = 0; i < ui::lineControls.size(); ++i) {
+        const ui::LineControl& line = ui::lineControls[i];
+        MoveWindow(lines_[i], scaled(line.x1, dpi), scaled(line.y, dpi),
+                   scaled(line.x2, dpi) - scaled(line.x1, dpi), thickness, TRUE);
+    }
+    // The controls have their new fonts: the old ones can go.
+    fonts_ = std::move(fonts);
+    fitClientArea(dpi);
+}
+
+void MainWindow::fitClientArea(UINT dpi) {
+    const int width = scaled(ui::clientWidth, dpi);
+    const int height = scaled(ui::clientHeight, dpi);
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectExForDpi(&frame, windowStyle, TRUE, 0, dpi);
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A menu bar that wraps takes more than the one line allowed for.
+    RECT client{};
+    GetClientRect(window_, &client);
+    if (client.bottom != height) {
+        SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left,
+                     frame.bottom - frame.top + height - client.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
+    if (lParam == 0) {
+        onMenuCommand(LOWORD(wParam));
+    } else if (const auto key = keyOf(LOWORD(wParam)); key && HIWORD(wParam) == BN_CLICKED) {
+        engine_.click(*key);
+    }
+}
+
+void MainWindow::onMenuCommand(UINT commandId) {
+    const std::string_view entry = menuEntryName(commandId);
+    const std::pair<std::string_view, const ui::MenuMessage*> messages[] = {
+        {"mSave", &ui::saveMessage},
+        {"mPrint", &ui::printMessage},
+        {"mLicense", &ui::licenseMessage},
+    };
+    for (const auto& [name, message] : messages) {
+        if (entry == name) {
+            platform_.messageBox(message->prompt, message->style, message->title);
+        }
+    }
+    if (entry == "mExit") {
+        DestroyWindow(window_);
+    } else if (entry == "mBugs") {
+        showBugsDialog(window_);
+    } else if (entry == "mAbout") {
+        showAboutDialog(window_, platform_);
+    }
+}
+
+void MainWindow::onDrawItem(const DRAWITEMSTRUCT& item) {
+    if (const auto key = keyOf(static_cast<int>(item.CtlID))) {
+        drawColouredKey(item, *ui::faceColours(controlOf(*key).face));
+    } else {
+        drawField(item, controlOf(static_cast<Label>(item.CtlID - firstLabelId)));
+    }
+}
+
+std::optional<Label> MainWindow::labelOf(HWND control) const {
+    const auto found = std::find(labels_.begin(), labels_.end(), control);
+    if (found == labels_.end()) {
+        return std::nullopt;
+    }
+    return static_cast<Label>(found - labels_.begin());
+}
+
+void MainWindow::onContextMenu(HWND control, LPARAM screenPoint) {
+    const auto field = labelOf(control);
+    if (!field || *field == Label::lblOp) {
+        return;
+    }
+    POINT at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+    // From the keyboard: at the field's top left.
+    if (screenPoint == -1) {
+        at = {};
+        ClientToScreen(control, &at);
+    }
+    constexpr UINT copyCommand = 1;
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, copyCommand, widen(ui::copyCaption).c_str());
+    if (TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, window_, nullptr) ==
+        copyCommand) {
+        copyToClipboard(window_, widen(view_.text(*field)));
+    }
+    DestroyMenu(menu);
+}
+
+LRESULT MainWindow::onNotify(NMHDR& header) {
+    // A field's tip is its whole text, also when less of it is drawn.
+    if (header.code == TTN_GETDISPINFOW) {
+        auto& tip = reinterpret_cast<NMTTDISPINFOW&>(header);
+        if (const auto field = labelOf(reinterpret_cast<HWND>(header.idFrom))) {
+            tipText_ = widen(view_.text(*field));
+            tip.lpszText = tipText_.data();
+        }
+    }
+    return 0;
+}
+
+void MainWindow::typed(Key key, std::int16_t code) {
+    engine_.keyPress(key, code);
+}
+
+void MainWindow::pressed(Key key) {
+    engine_.click(key);
+}
+
+void MainWindow::tabbed(Key from, bool backwards) {
+    const std::size_t count = ui::keyControls.size();
+    const std::size_t at = tabPosition(from);
+    // Disabled keys are passed over, as the error lock leaves only AC.
+    for (std::size_t step = 1; step < count; ++step) {
+        const std::size_t next = backwards ? (at + count - step) % count : (at + step) % count;
+        HWND candidate = key(ui::keyControls[next].key);
+        if (IsWindowEnabled(candidate) != FALSE) {
+            SetFocus(candidate);
+            return;
+        }
+    }
+}
+
+void MainWindow::focused(Key key) {
+    focusedKey_ = key;
+}
+
+void MainWindow::copyRequested() {
+    copyToClipboard(window_, widen(view_.text(Label::lblDisp)));
+}
+
+}  // namespace sumora::win32
