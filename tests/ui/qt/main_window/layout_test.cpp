@@ -18,7 +18,8 @@ TEST_F(LayoutTest, EveryControlMatchesItsTableRow) {
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->property("text").toString(), qtText(text));
         EXPECT_EQ(widget->toolTip(), qtText(tip));
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), qtText(name));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name),
+                  qtText(name));
         EXPECT_EQ(widget->geometry(),
                   QRect(pixels(row.x), pixels(row.y), pixels(row.w), pixels(row.h)));
         EXPECT_EQ(widget->font().family(), qtText(row.font.family));
