@@ -13,14 +13,8 @@
 
 namespace {
 
-using sumora::Calculator;
-using sumora::CalculatorState;
-using sumora::Key;
-using sumora::kFalse;
-using sumora::kTrue;
-using sumora::Label;
+using namespace sumora;
 using sumora::testing::FakeCalculatorView;
-using sumora::testing::KeyDriver;
 
 void require(bool holds, const char* what) {
     if (!holds) {
@@ -30,14 +24,9 @@ void require(bool holds, const char* what) {
     }
 }
 
-bool isFlag(std::int16_t value) {
-    return value == kTrue || value == kFalse;
-}
-
 bool lockedKeysHaveState(const FakeCalculatorView& view, bool enabled) {
-    for (int k = 0; k < sumora::keyCount; ++k) {
-        const auto key = static_cast<Key>(k);
-        if (key != Key::cmdAC && view.isEnabled(key) != enabled) {
+    for (int k = 0; k < keyCount; ++k) {
+        if (static_cast<Key>(k) != Key::cmdAC && view.isEnabled(static_cast<Key>(k)) != enabled) {
             return false;
         }
     }
@@ -46,9 +35,10 @@ bool lockedKeysHaveState(const FakeCalculatorView& view, bool enabled) {
 
 void checkInvariants(const CalculatorState& state, const FakeCalculatorView& view,
                      const std::string& memoryBefore, int beepsBefore, std::size_t messagesBefore) {
-    require(isFlag(state.pointEntered) && isFlag(state.operandTaken) && isFlag(state.newNumber) &&
-                isFlag(state.afterEquals) && isFlag(state.errorState),
-            "a flag holds neither True nor False");
+    for (const std::int16_t flag : {state.pointEntered, state.operandTaken, state.newNumber,
+                                    state.afterEquals, state.errorState}) {
+        require(flag == kTrue || flag == kFalse, "a flag holds neither True nor False");
+    }
     if (state.pendingOp >= 0.0F) {
         require(static_cast<float>(state.opIndex) == state.pendingOp,
                 "opIndex differs from the pending operator");
@@ -73,34 +63,25 @@ void checkInvariants(const CalculatorState& state, const FakeCalculatorView& vie
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FakeCalculatorView view;
     Calculator calculator(view);
-    KeyDriver driver(calculator, view);
+    testing::KeyDriver driver(calculator, view);
     calculator.Form_Load();
 
     for (std::size_t i = 0; i + 1 < size; i += 2) {
-        const std::uint8_t action = data[i];
+        const std::uint8_t action = data[i] % 8;
         const std::uint8_t argument = data[i + 1];
-        const auto key = static_cast<Key>(argument % sumora::keyCount);
+        const auto key = static_cast<Key>(argument % keyCount);
         const std::string memoryBefore = view.text(Label::lblMem);
         const int beepsBefore = view.beeps();
         const std::size_t messagesBefore = view.messages().size();
         // Clicks dominate, as they do in use; typing covers every character code.
-        switch (action % 8) {
-            case 0:
-            case 1:
-            case 2:
-            case 3:
-                driver.click(key);
-                break;
-            case 4:
-            case 5:
-                driver.type(static_cast<std::int16_t>(argument));
-                break;
-            case 6:
-                driver.pressFocused();
-                break;
-            default:
-                driver.focus(key);
-                break;
+        if (action < 4) {
+            driver.click(key);
+        } else if (action < 6) {
+            driver.type(static_cast<std::int16_t>(argument));
+        } else if (action == 6) {
+            driver.pressFocused();
+        } else {
+            driver.focus(key);
         }
         checkInvariants(calculator.state(), view, memoryBefore, beepsBefore, messagesBefore);
     }

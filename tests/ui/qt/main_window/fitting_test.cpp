@@ -16,7 +16,6 @@ TEST_F(FittingTest, FieldTextsStayInsideTheFreePartAndShrinkOnlyWhenTheyMust) {
         std::string_view name, keys, field;
         Drawn want;
     } cases[] = {
-        {"start", "", "lblDisp", Drawn::tableFont},
         {"longest entry", "1 2 3 4 5 6 7 8 9 0 1 2 3 4", "lblDisp", Drawn::tableFont},
         {"15 significant digits", "2 #", "lblDisp", Drawn::tableFont},
         {"out of range", "2 ^ 1 0 2 4 click:cmdEq", "lblDisp", Drawn::smaller},

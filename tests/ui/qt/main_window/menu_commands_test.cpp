@@ -1,31 +1,22 @@
-#include "ui/qt/main_window/menu_commands.h"
-
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <tuple>
 
 #include <QAction>
-#include <QApplication>
 #include <QDialog>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
-#include "platform/fake_platform.h"
-#include "ui/qt/main_window/main_window.h"
+#include "tests/ui/qt/main_window/window_fixture.h"
 
 namespace sumora::ui {
 namespace {
 
 using platform::FakePlatform;
+using MenuCommandsTest = WindowTest;
 
 // Runs `whileOpen` on the modal window that `command` opens, from inside its event loop, then
 // closes it if still open, so that a modal command cannot hang the test. Returns whether one
 // opened.
-bool expectModal(const std::function<void(QWidget&)>& whileOpen,
-                 const std::function<void()>& command) {
+bool expectModal(const std::function<void(QWidget&)>& whileOpen, QAction* command) {
     bool opened = false;
     const QObject timers;  // a timer left pending must not outlive the captured state
     QTimer::singleShot(0, &timers, [&] {
@@ -37,21 +28,13 @@ bool expectModal(const std::function<void(QWidget&)>& whileOpen,
             }
         }
     });
-    command();
+    command->trigger();
     return opened;
-}
-
-// What the calculator shows and holds, and where its focus is.
-auto snapshot(const MainWindow& window) {
-    const auto text = [&](const char* name) { return window.findChild<QLabel*>(name)->text(); };
-    const QWidget* focus = QApplication::focusWidget();
-    return std::tuple(text("lblDisp"), text("lblOp"), text("lblMem"), window.engine().state(),
-                      focus != nullptr ? focus->objectName() : QString());
 }
 
 // Each command from the real menu, twice: its box or its dialog built afresh (the link clicked
 // red at the first opening is blue at the second), and the calculator left as it was.
-TEST(MenuCommandsTest, ShowTheirBoxOrDialogAndLeaveTheCalculatorAsItWas) {
+TEST_F(MenuCommandsTest, ShowTheirBoxOrDialogAndLeaveTheCalculatorAsItWas) {
     const struct Case {
         const char* menuItem;
         std::string title;  // of the message box
@@ -65,31 +48,30 @@ TEST(MenuCommandsTest, ShowTheirBoxOrDialogAndLeaveTheCalculatorAsItWas) {
         {"mBugs", "", "", "frmBugs", "cmdOK"},
         {"mAbout", "", "", "frmAbout", "Command1"},
     };
-    FakePlatform fake;
-    MainWindow window(fake);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    // A value in memory and an addition half entered: 7 M+ + 5.
-    for (const char* key : {"cmdNum7", "Mplus", "cmdOp0", "cmdNum5"}) {
-        QTest::mouseClick(window.findChild<QPushButton*>(key), Qt::LeftButton);
-    }
-    const auto before = snapshot(window);
+    // What the calculator shows and holds, and where its focus is.
+    const auto snapshot = [this] {
+        return std::tuple(text("lblDisp"), text("lblOp"), text("lblMem"), window->engine().state(),
+                          focusName());
+    };
+    play("click:cmdNum7 click:Mplus click:cmdOp0 click:cmdNum5");  // 7 in memory, 7 + 5 entered
+    const auto before = snapshot();
     ASSERT_EQ(std::get<2>(before), "7");
 
     for (int round = 1; round <= 2; ++round) {
         for (const auto& c : cases) {
             SCOPED_TRACE(std::string(c.menuItem) + ", round " + std::to_string(round));
-            fake.messageBoxes.clear();
-            QAction* item = window.findChild<QAction*>(c.menuItem);
+            platform.messageBoxes.clear();
+            auto* item = child<QAction>(c.menuItem);
             if (c.dialog == nullptr) {
                 item->trigger();
-                EXPECT_EQ(fake.messageBoxes, (std::vector<FakePlatform::MessageBoxCall>{
-                                                 {c.prompt, MessageStyle::information, c.title}}));
+                EXPECT_EQ(platform.messageBoxes,
+                          (std::vector<FakePlatform::MessageBoxCall>{
+                              {c.prompt, MessageStyle::information, c.title}}));
             } else {
                 EXPECT_TRUE(expectModal(
                     [&](QWidget& dialog) {
                         EXPECT_EQ(dialog.objectName(), c.dialog);
-                        EXPECT_EQ(dialog.parentWidget(), &window) << "no task-bar button";
+                        EXPECT_EQ(dialog.parentWidget(), window.get()) << "no task-bar button";
                         if (auto* link = dialog.findChild<QLabel*>("lblemail")) {
                             EXPECT_EQ(link->palette().color(QPalette::WindowText), Qt::blue);
                             QTest::mouseClick(link, Qt::LeftButton);
@@ -97,11 +79,11 @@ TEST(MenuCommandsTest, ShowTheirBoxOrDialogAndLeaveTheCalculatorAsItWas) {
                         }
                         QTest::mouseClick(dialog.findChild<QPushButton*>(c.ok), Qt::LeftButton);
                     },
-                    [&] { item->trigger(); }));
-                EXPECT_TRUE(window.findChildren<QDialog*>().isEmpty()) << "unloaded";
-                EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+                    item));
+                EXPECT_TRUE(window->findChildren<QDialog*>().isEmpty()) << "unloaded";
+                EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
             }
-            EXPECT_EQ(snapshot(window), before);
+            EXPECT_EQ(snapshot(), before);
         }
     }
 }
