@@ -10,6 +10,7 @@
 
 #include "engine/decimal.h"
 #include "engine/number_text.h"
+#include "engine/wide_uint.h"
 
 namespace sumora {
 namespace {
@@ -87,7 +88,7 @@ struct ArithmeticCase {
     DecimalStatus status = DecimalStatus::ok;
 };
 
-// Expected values with 28 or 29 digits were checked with an arbitrary-precision calculator.
+// Expected values with 28 or 29 digits were checked with Python's decimal module at 300 digits.
 constexpr ArithmeticCase arithmeticCases[] = {
     {"sum of opposite signs", "-10", add, "2.5", "-7.5"},
     {"maximum plus one", maxText, add, "1", "", DecimalStatus::overflow},
@@ -110,6 +111,10 @@ constexpr ArithmeticCase arithmeticCases[] = {
     {"10/3", "10", divide, "3", "3.3333333333333333333333333333"},
     {"100/3", "100", divide, "3", "33.333333333333333333333333333"},
     {"negative divisor", "10", divide, "-2", "-5"},
+    {"dividend with decimals", "-12.345", divide, "0.0007", "-17635.714285714285714285714286"},
+    {"dividend with 27 decimals", "1.000000000000000000000000001", divide, "3",
+     "0.3333333333333333333333333337"},
+    {"exact quotient of decimals", "7.5", divide, "0.25", "30"},
     {"maximum / 0.1", maxText, divide, "0.1", "", DecimalStatus::overflow},
     {"below the smallest unit", "1", divide, maxText, "0"},
     {"division by zero", "5", divide, "0", "", DecimalStatus::divisionByZero},
@@ -133,8 +138,31 @@ TEST(Decimal, ComparesAndConvertsByValue) {
     EXPECT_EQ(number("10") <=> number("9.999999999999999999999999999"),
               std::strong_ordering::greater);
     EXPECT_EQ(Decimal::fromParts(false, 0, 0, 1, 29).status, DecimalStatus::overflow);
-    EXPECT_EQ(number("0.1").toDouble(), 0.1);
-    EXPECT_EQ(number(maxText).toDouble(), 79228162514264337593543950335.0);
+    // An exact quotient keeps the decimals its operands imply, no more.
+    EXPECT_EQ(divide(number("10"), number("4")).value.scale(), 1);
+    EXPECT_EQ(divide(number("7.50"), number("2.5")).value.scale(), 1);
+}
+
+TEST(Decimal, ConvertsToTheNearestDouble) {
+    // The compiler's reading of the same digits as a literal is the nearest double.
+    const struct {
+        std::string_view text;
+        double want;
+    } cases[] = {
+        {"0.1", 0.1},
+        {"-12345678901.5", -12345678901.5},
+        {"18446744073709551616", 18446744073709551616.0},
+        {"-79228162514264337593543950335", -79228162514264337593543950335.0},
+        {"7.9228162514264337593543950335", 7.9228162514264337593543950335},
+        {"-0.0000000000000000000000000001", -1e-28},
+        {"0.00000000000000000000001", 1e-23},
+        // Just above 2^53: dividing the mantissa as a double would round twice.
+        {"1751441470716944.3", 1751441470716944.3},
+        {"-123456789012.3456789", -123456789012.3456789},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(number(c.text).toDouble(), c.want) << c.text;
+    }
 }
 
 // An exact reference for random operands, seeded so a failure can be replayed. Integer operands
@@ -209,6 +237,80 @@ TEST(DecimalArithmetic, AgreesWithExactComputationOnRandomOperands) {
         EXPECT_TRUE(quotient.value.scale() == Decimal::maxScale || error == 0 ||
                     m >= (Wide{1} << 96) / 10);
         EXPECT_EQ(quotient.value.isNegative(), negativeA != negativeB && m != 0);
+    }
+}
+
+// Divisors wider than 32 bits take the long-division path. With a = A / 10^sa, b = B and the
+// quotient Q / 10^sq, multiplying back gives the error |Q * B * 10^sa - A * 10^sq|, which must be
+// at most half of B * 10^sa; the quotient has 28 decimals unless it is exact or one more digit
+// would not fit in 96 bits.
+TEST(DecimalArithmetic, LongDivisionMultipliesBack) {
+    using detail::WideUint;
+    std::mt19937_64 random(20261207);
+    for (int round = 0; round < 3000; ++round) {
+        const int divisorBits = 33 + static_cast<int>(random() % 64);
+        const Wide divisor = (((Wide{random()} << 64) | random()) >> (128 - divisorBits)) |
+                             (Wide{1} << (divisorBits - 1));
+        const Wide dividend = ((Wide{random()} << 64) | random()) >> 32;
+        const auto limb = [](Wide v, int shift) { return static_cast<std::uint32_t>(v >> shift); };
+        const Decimal b =
+            Decimal::fromParts(false, limb(divisor, 64), limb(divisor, 32), limb(divisor, 0), 0)
+                .value;
+        const int scaleA = 1 + static_cast<int>(random() % 9);
+        const Decimal a = Decimal::fromParts((round & 1) != 0, limb(dividend, 64),
+                                             limb(dividend, 32), limb(dividend, 0), scaleA)
+                              .value;
+        SCOPED_TRACE(plainText(a) + " / " + plainText(b));
+        const Checked<Decimal> q = divide(a, b);
+        ASSERT_TRUE(q.ok());
+        EXPECT_EQ(q.value.isNegative(), a.isNegative() && !q.value.isZero());
+
+        WideUint back = WideUint::product(WideUint{q.value.mantissa()}, WideUint{b.mantissa()});
+        back.multiplyByPowerOfTen(scaleA);
+        WideUint exact{a.mantissa()};
+        exact.multiplyByPowerOfTen(q.value.scale());
+        WideUint error = back >= exact ? back : exact;
+        error.subtract(back >= exact ? exact : back);
+        WideUint halfUnit{b.mantissa()};
+        halfUnit.multiplyByPowerOfTen(scaleA);
+        error.multiplyAdd(2, 0);
+        EXPECT_LE(error, halfUnit);
+        WideUint tenTimes{q.value.mantissa()};
+        tenTimes.multiplyAdd(10, 0);
+        EXPECT_TRUE(error.isZero() || q.value.scale() == Decimal::maxScale ||
+                    !tenTimes.fitsIn96Bits());
+    }
+}
+
+// Limbs near the edges of 32 bits reach the rare corrections of long division (an estimate two
+// too large, the add-back) that random limbs almost never do; q * v + r == u with r < v holds
+// for exactly one pair.
+TEST(WideUint, DivisionOfEdgeLimbsMultipliesBack) {
+    using detail::WideUint;
+    constexpr std::uint32_t edges[] = {0, 1, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFE, 0xFFFFFFFF};
+    std::mt19937 random(7);
+    const auto wide = [&](int limbs) {
+        WideUint value;
+        for (int i = 0; i < limbs; ++i) {
+            const std::uint32_t limb = random() % 4 == 0 ? random() : edges[random() % 6];
+            value.multiplyAdd(0x10000, 0);
+            value.multiplyAdd(0x10000, limb);
+        }
+        return value;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        const WideUint u = wide(2 + static_cast<int>(random() % 7));
+        const WideUint v = wide(2 + static_cast<int>(random() % 3));
+        if (v.size() < 2) {
+            continue;
+        }
+        WideUint q;
+        WideUint r;
+        WideUint::divide(u, v, q, r);
+        EXPECT_LT(r, v);
+        WideUint back = WideUint::product(q, v);
+        back.add(r);
+        ASSERT_EQ(back, u) << round;
     }
 }
 
