@@ -54,31 +54,5 @@ TEST(ApplyNumberValue, ComputesInTheRightKind) {
     }
 }
 
-struct ZeroCase {
-    std::string_view name;
-    NumberValue value;
-    bool want;
-    DecimalStatus status = DecimalStatus::ok;
-};
-
-const ZeroCase zeroCases[] = {
-    {"integer zero", std::int16_t{0}, true},
-    {"tiny double is not zero", 1e-60, false},
-    {"negative zero double", -0.0, true},
-    {"text beyond the DECIMAL range", std::string{"1,000,000,000,000,000,000,000,000,000,000"},
-     false},
-    {"text that is not a number", std::string{"Invalid Square Root"}, false,
-     DecimalStatus::invalidText},
-};
-
-TEST(NumberValue, IsZeroTestsNumerically) {
-    for (const ZeroCase& c : zeroCases) {
-        SCOPED_TRACE(c.name);
-        const Checked<bool> got = isZero(c.value);
-        EXPECT_EQ(got.status, c.status);
-        EXPECT_EQ(got.value, c.want);
-    }
-}
-
 }  // namespace
 }  // namespace sumora
