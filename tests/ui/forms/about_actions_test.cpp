@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/fake_platform.h"
+#include "tests/platform/fake_platform.h"
 
 namespace sumora::dialogs {
 namespace {
@@ -28,8 +28,8 @@ Bytes bytesOf(std::string_view text) {
 }
 
 void expectEveryKeyOpenedForReadingAndClosed(const FakePlatform& fake) {
-    for (const auto& open : fake.keyOpens) {
-        EXPECT_EQ(open.access & platform::keyWriteRights, 0U) << open.subKey;
+    for (const std::uint32_t access : fake.keyOpenAccesses) {
+        EXPECT_EQ(access & platform::keyWriteRights, 0U);
     }
     EXPECT_EQ(fake.openKeyCount(), 0U);
 }
@@ -92,7 +92,7 @@ TEST(StartSysInfoTest, StartsTheToolOrSaysItIsUnavailable) {
         if (c.firstLookup) {
             fake.setValue(hkeyLocalMachine, toolKey, "PATH", c.type, *c.firstLookup);
         }
-        fake.setString(hkeyLocalMachine, folderKey, "MSINFO", toolFolder);
+        fake.setValue(hkeyLocalMachine, folderKey, "MSINFO", platform::regSz, bytesOf(toolFolder));
         fake.existingFiles = c.files;
         fake.startSucceeds = c.startSucceeds;
 

@@ -13,7 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform/fake_platform.h"
+#include "tests/platform/fake_platform.h"
 #include "ui/qt/main_window/main_window.h"
 
 namespace sumora::dialogs {
