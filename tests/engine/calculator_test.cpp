@@ -29,6 +29,8 @@ TEST(Calculator, KeySequences) {
         {"repeat after a zero result", "2 - 2 - -", "0", "-", ""},
         {"sign changed after an operator", "2 + 3 x +- 4 =", "-20", "=", ""},
         {"point starting a number", "5 + . 5 =", "6", "=", ""},
+        {"point alone after an operator", "5 + . =", "5", "=", ""},
+        {"equals after an operator that follows equals", "2 + 3 = x =", "25", "=", ""},
         {"message read as a fresh number", "0 ^ 1 +- = + 2 =", "2", "=", "", 0, 1},
         {"no second point", "pi .", "3.1421", "", ""},
         {"length limit", "12345678901234 5", "12345678901234", "", ""},
