@@ -89,6 +89,8 @@ struct ArithmeticCase {
 // Expected values with 28 or 29 digits were checked with Python's decimal module at 300 digits.
 constexpr ArithmeticCase arithmeticCases[] = {
     {"sum of opposite signs", "-10", add, "2.5", "-7.5"},
+    {"30-digit difference, tie to even", "0.5", add, "-10000000000000000000000000001",
+     "-10000000000000000000000000000"},
     {"maximum plus one", maxText, add, "1", "", DecimalStatus::overflow},
     {"minimum minus one", minText, subtract, "1", "", DecimalStatus::overflow},
     {"maximum plus a half", maxText, add, "0.5", "", DecimalStatus::overflow},

@@ -40,6 +40,9 @@ const ApplyCase applyCases[] = {
     {"sum with an earlier result beyond the DECIMAL range", BinaryOp::add,
      std::string{"1,000,000,000,000,000,000,000,000,000,000"}, "2", "", DecimalStatus::overflow},
     {"double left operand", BinaryOp::add, 1.5, "1", "3"},
+    {"double left operand beyond 15 digits", BinaryOp::add, 1e20, "1",
+     "100,000,000,000,000,000,001"},
+    {"fractional exponent", BinaryOp::power, std::string{"4"}, "0.5", "2"},
 };
 
 TEST(ApplyNumberValue, ComputesInTheRightKind) {
