@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <type_traits>
 
 #include "engine/decimal.h"
@@ -143,8 +144,10 @@ TEST(Decimal, ComparesAndConvertsByValue) {
               std::strong_ordering::greater);
     EXPECT_EQ(Decimal::fromParts(false, 0, 0, 1, 29).status, DecimalStatus::overflow);
     // An exact quotient keeps the decimals its operands imply, no more.
-    EXPECT_EQ(divide(number("10"), number("4")).value.scale(), 1);
-    EXPECT_EQ(divide(number("7.50"), number("2.5")).value.scale(), 1);
+    for (const auto& [a, b, scale] : {std::tuple{"10", "4", 1}, std::tuple{"7.50", "2.5", 1},
+                                      std::tuple{"1", "8", 3}, std::tuple{"10", "2", 0}}) {
+        EXPECT_EQ(divide(number(a), number(b)).value.scale(), scale) << a << " / " << b;
+    }
 }
 
 TEST(Decimal, ConvertsToTheNearestDouble) {
