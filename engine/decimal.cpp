@@ -21,10 +21,6 @@ Checked<Decimal> Decimal::fromParts(bool negative, std::uint32_t hi, std::uint32
     return {result, DecimalStatus::ok};
 }
 
-Decimal Decimal::max() {
-    return fromParts(false, 0xFFFFFFFFU, 0xFFFFFFFFU, 0xFFFFFFFFU, 0).value;
-}
-
 Decimal Decimal::negated() const {
     Decimal result = *this;
     result.negative_ = !negative_ && !isZero();

@@ -40,8 +40,6 @@ public:
     static Checked<Decimal> fromParts(bool negative, std::uint32_t hi, std::uint32_t mid,
                                       std::uint32_t lo, int scale);
 
-    static Decimal max();  // 79,228,162,514,264,337,593,543,950,335
-
     constexpr bool isZero() const { return (limbs_[0] | limbs_[1] | limbs_[2]) == 0; }
     constexpr bool isNegative() const { return negative_ && !isZero(); }
     constexpr int scale() const { return scale_; }

@@ -68,12 +68,9 @@ FifteenDigits roundToFifteenDigitsHalfAwayFromZero(double value) {
     std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), written.ptr, decimalExponent);
     result.exponent = decimalExponent - (significantDigits - 1);
     // A tie rounded down to even must go up instead: the exact value is then digits and a half.
+    // The digits are even then, so one more never carries into a sixteenth digit.
     if (equalsExactly(magnitude, result.digits * 10 + 5, result.exponent - 1)) {
         ++result.digits;
-        if (result.digits == 1'000'000'000'000'000U) {
-            result.digits /= 10;
-            ++result.exponent;
-        }
     }
     return result;
 }

@@ -113,23 +113,6 @@ Checked<NumberValue> apply(BinaryOp op, const NumberValue& left, const Decimal& 
     }
 }
 
-Checked<bool> isZero(const NumberValue& value) {
-    struct Test {
-        Checked<bool> operator()(std::int16_t v) const { return {v == 0, DecimalStatus::ok}; }
-        Checked<bool> operator()(const Decimal& v) const { return {v.isZero(), DecimalStatus::ok}; }
-        Checked<bool> operator()(double v) const { return {v == 0.0, DecimalStatus::ok}; }
-        Checked<bool> operator()(const std::string& v) const {
-            const Checked<Decimal> number = parseDecimal(v);
-            // A number too large for a DECIMAL is still a number, and not zero.
-            if (number.status == DecimalStatus::overflow) {
-                return {false, DecimalStatus::ok};
-            }
-            return {number.ok() && number.value.isZero(), number.status};
-        }
-    };
-    return std::visit(Test{}, value);
-}
-
 std::string formatWholeGroupedHalfAwayFromZero(const NumberValue& value) {
     struct Format {
         std::string operator()(std::int16_t v) const {

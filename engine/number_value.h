@@ -21,10 +21,6 @@ enum class BinaryOp : std::uint8_t { add = 0, subtract = 1, multiply = 2, divide
 // divisionByZero. The result is a DECIMAL or a double.
 Checked<NumberValue> apply(BinaryOp op, const NumberValue& left, const Decimal& right);
 
-// A numeric test against 0: the text "0" equals 0, a number text beyond the DECIMAL range is not
-// zero, and a text that is not a number fails.
-Checked<bool> isZero(const NumberValue& value);
-
 // The result pattern "##,##0" of number_text.h for whichever number the value holds; a text is
 // read as a DECIMAL first and, if it is not a number, kept as it is.
 std::string formatWholeGroupedHalfAwayFromZero(const NumberValue& value);

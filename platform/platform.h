@@ -4,9 +4,9 @@
 // access to the registry, the shell's open of a link, the start of a program and a file lookup.
 //
 // Implementations: windows_platform.cpp calls the Win32 API; posix_platform.cpp serves a POSIX
-// desktop with a read-only stand-in registry, xdg-open and posix_spawn; fake_platform.cpp scripts
-// every answer and records every call for the tests. makeSystemPlatform() (system_platform.h)
-// gives the one for the system being built. Nothing here depends on a windowing toolkit.
+// desktop with a read-only stand-in registry, xdg-open and posix_spawn; the tests script a fake
+// (tests/platform/fake_platform.h). makeSystemPlatform() (system_platform.h) gives the one for the
+// system being built. Nothing here depends on a windowing toolkit.
 
 #include <cstdint>
 #include <stdexcept>
@@ -21,8 +21,12 @@ namespace sumora::platform {
 using RegKey = std::uintptr_t;
 inline constexpr RegKey hkeyLocalMachine = 0x80000002;
 
+// The predefined roots, such as hkeyLocalMachine; an opened key's handle is never among them.
+constexpr bool isPredefinedRoot(RegKey key) {
+    return key >= 0x80000000 && key <= 0x800000FF;
+}
+
 // Access masks for opening a key.
-inline constexpr std::uint32_t keyQueryValue = 0x0001;
 inline constexpr std::uint32_t keyRead = 0x20019;
 // The rights that change a key (KEY_SET_VALUE, KEY_CREATE_SUB_KEY, KEY_CREATE_LINK, DELETE,
 // WRITE_DAC, WRITE_OWNER); ordinary users hold none of them on HKEY_LOCAL_MACHINE.

@@ -2,9 +2,9 @@
 
 #include <sys/stat.h>
 
-#include <chrono>
 #include <utility>
 
+#include "platform/posix_link_handler.h"
 #include "platform/posix_process.h"
 
 namespace sumora::platform {
@@ -32,13 +32,16 @@ long PosixPlatform::regCloseKey(RegKey key) {
 }
 
 std::intptr_t PosixPlatform::shellOpen(const std::string& link) {
-    constexpr auto openerLimit = std::chrono::seconds(2);
-    const auto status = runWithLimit({"xdg-open", link}, openerLimit);
-    return status == 0 ? shellOpenSucceeded : shellOpenFailedNoAssociation;
+    const auto colon = link.find(':');
+    const auto opener = findOnPath("xdg-open");
+    if (!opener || colon == std::string::npos || !hasSchemeHandler(link.substr(0, colon))) {
+        return shellOpenFailedNoAssociation;
+    }
+    return startDetached({*opener, link}) ? shellOpenSucceeded : shellOpenFailedNoAssociation;
 }
 
 bool PosixPlatform::startProgram(const std::string& path) {
-    return startDetached(path);
+    return startDetached({path});
 }
 
 std::string PosixPlatform::findFile(const std::string& path) {

@@ -12,10 +12,9 @@ namespace sumora::platform {
 using MessageBoxFunction =
     std::function<void(std::string_view prompt, MessageStyle style, std::string_view title)>;
 
-// The platform of a POSIX desktop. Links are opened with xdg-open, whose exit status is awaited
-// for at most two seconds so that the user interface is never held up for long: a missing opener
-// or a failing one gives shellOpenFailedNoAssociation, and an opener that exits cleanly or is
-// still busy at the limit counts as success.
+// The platform of a POSIX desktop. A link is handed to xdg-open, which is not waited for, so the
+// user interface is never held up; when there is no xdg-open on PATH or the desktop names no
+// application for the link's scheme, shellOpen gives shellOpenFailedNoAssociation at once.
 class PosixPlatform final : public Platform {
 public:
     PosixPlatform(MessageBoxFunction showMessage, PosixRegistry registry);

@@ -11,9 +11,7 @@ namespace {
 // The predefined roots are negative 32-bit values that a 64-bit HKEY carries sign-extended
 // (HKEY_LOCAL_MACHINE is 0xFFFFFFFF80000002 there); platform.h holds them as 0x80000002.
 HKEY toHkey(RegKey key) {
-    constexpr RegKey firstRoot = 0x80000000;
-    constexpr RegKey lastRoot = 0x800000FF;
-    if (key >= firstRoot && key <= lastRoot) {
+    if (isPredefinedRoot(key)) {
         const auto root32 = static_cast<LONG>(static_cast<DWORD>(key));
         return reinterpret_cast<HKEY>(static_cast<LONG_PTR>(root32));
     }

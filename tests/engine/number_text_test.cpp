@@ -70,6 +70,7 @@ const DoubleFormatCase doubleTextCases[] = {
     {"negative zero", -0.0, "0"},
     {"tie at the 16th digit rounds away from zero", 999999999999998.5, "999999999999999"},
     {"negative tie", -999999999999998.5, "-999999999999999"},
+    {"tie of an odd 53-bit mantissa", 4503599627370505.0, "4503599627370510"},
 };
 
 TEST(NumberText, DoubleToTextWritesFifteenDigitsInPlainNotation) {

@@ -40,6 +40,9 @@ const ApplyCase applyCases[] = {
     {"sum with an earlier result beyond the DECIMAL range", BinaryOp::add,
      std::string{"1,000,000,000,000,000,000,000,000,000,000"}, "2", "", DecimalStatus::overflow},
     {"double left operand", BinaryOp::add, 1.5, "1", "3"},
+    {"double left operand beyond 15 digits", BinaryOp::add, 1e20, "1",
+     "100,000,000,000,000,000,001"},
+    {"fractional exponent", BinaryOp::power, std::string{"4"}, "0.5", "2"},
 };
 
 TEST(ApplyNumberValue, ComputesInTheRightKind) {
@@ -51,32 +54,6 @@ TEST(ApplyNumberValue, ComputesInTheRightKind) {
             EXPECT_EQ(formatWholeGroupedHalfAwayFromZero(got.value), c.want);
             EXPECT_EQ(std::holds_alternative<double>(got.value), c.op == BinaryOp::power);
         }
-    }
-}
-
-struct ZeroCase {
-    std::string_view name;
-    NumberValue value;
-    bool want;
-    DecimalStatus status = DecimalStatus::ok;
-};
-
-const ZeroCase zeroCases[] = {
-    {"integer zero", std::int16_t{0}, true},
-    {"tiny double is not zero", 1e-60, false},
-    {"negative zero double", -0.0, true},
-    {"text beyond the DECIMAL range", std::string{"1,000,000,000,000,000,000,000,000,000,000"},
-     false},
-    {"text that is not a number", std::string{"Invalid Square Root"}, false,
-     DecimalStatus::invalidText},
-};
-
-TEST(NumberValue, IsZeroTestsNumerically) {
-    for (const ZeroCase& c : zeroCases) {
-        SCOPED_TRACE(c.name);
-        const Checked<bool> got = isZero(c.value);
-        EXPECT_EQ(got.status, c.status);
-        EXPECT_EQ(got.value, c.want);
     }
 }
 

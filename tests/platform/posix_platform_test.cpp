@@ -83,18 +83,45 @@ TEST_F(PosixPlatformTest, FindsOnlyOrdinaryVisibleFiles) {
     EXPECT_EQ(platform_.findFile((root_ / "missing").string()), "");
 }
 
-TEST_F(PosixPlatformTest, OpensLinksWithTheOpenerOnThePath) {
+// A link goes to xdg-open only when the desktop names a mail application; otherwise, and without
+// an opener, the answer is 31 at once.
+TEST_F(PosixPlatformTest, OpensLinksOnlyWithAnOpenerAndAHandler) {
     const auto opener = installProgram(root_ / "with blank" / "xdg-open");
-    const std::string savedPath = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
     const std::string link = "mailto:a b@example.com";
-
-    ::setenv("PATH", opener.parent_path().c_str(), 1);
-    EXPECT_GT(platform_.shellOpen(link), 32);
-    EXPECT_EQ(noteOf(opener), link + "\n") << "the link stays one argument";
-
-    ::setenv("PATH", root_.c_str(), 1);
-    EXPECT_EQ(platform_.shellOpen(link), shellOpenFailedNoAssociation) << "no opener";
-    ::setenv("PATH", savedPath.c_str(), 1);
+    const struct {
+        std::string_view name;
+        fs::path path;
+        std::string_view associations;
+        std::intptr_t want;
+    } cases[] = {
+        {"opener and handler", opener.parent_path(),
+         "[Default Applications]\nx-scheme-handler/mailto=mail.desktop;\n", shellOpenSucceeded},
+        {"no opener", root_, "x-scheme-handler/mailto=mail.desktop\n",
+         shellOpenFailedNoAssociation},
+        {"no handler", opener.parent_path(), "x-scheme-handler/http=web.desktop\n",
+         shellOpenFailedNoAssociation},
+        {"removed handler", opener.parent_path(),
+         "[Removed Associations]\nx-scheme-handler/mailto=mail.desktop\n",
+         shellOpenFailedNoAssociation},
+    };
+    const std::string savedPath = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(opener.string() + ".ran");
+        std::ofstream(root_ / "mimeapps.list") << c.associations;
+        ::setenv("XDG_CONFIG_HOME", root_.c_str(), 1);
+        for (const char* unused : {"XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS"}) {
+            ::setenv(unused, (root_ / "none").c_str(), 1);
+        }
+        ::setenv("PATH", c.path.c_str(), 1);
+        EXPECT_EQ(platform_.shellOpen(link), c.want);
+        ::setenv("PATH", savedPath.c_str(), 1);
+        if (c.want == shellOpenSucceeded) {
+            // The link stays one argument.
+            EXPECT_TRUE(eventually([&] { return noteOf(opener) == link + "\n"; }));
+        }
+    }
+    EXPECT_TRUE(eventually(noChildLeft));
 }
 
 }  // namespace

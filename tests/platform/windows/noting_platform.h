@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/fake_platform.h"
 #include "platform/windows_platform.h"
+#include "tests/platform/fake_platform.h"
 
 namespace sumora::platform::test {
 

@@ -8,7 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/fake_platform.h"
+#include "tests/platform/fake_platform.h"
+#include "tests/ui/forms/tool_lookup_cases.h"
 
 namespace sumora::dialogs {
 namespace {
@@ -16,10 +17,9 @@ namespace {
 using platform::FakePlatform;
 using platform::hkeyLocalMachine;
 using Bytes = std::vector<unsigned char>;
+using Boxes = std::vector<FakePlatform::MessageBoxCall>;
 
-const std::string toolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr std::string_view folderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-const std::string toolPath = "C:\\Program Files\\MSInfo\\msinfo32.exe";
 const std::string toolFolder = "C:\\Program Files\\MSInfo";
 const std::string toolFile = toolFolder + "\\MSINFO32.EXE";
 
@@ -27,85 +27,64 @@ Bytes bytesOf(std::string_view text) {
     return Bytes(text.begin(), text.end());
 }
 
-void expectEveryKeyOpenedForReadingAndClosed(const FakePlatform& fake) {
-    for (const auto& open : fake.keyOpens) {
-        EXPECT_EQ(open.access & platform::keyWriteRights, 0U) << open.subKey;
+// The keys left open, after checking that every key was opened for reading only.
+std::size_t openKeysOfReadOnlyOpens(const FakePlatform& fake) {
+    for (const std::uint32_t access : fake.keyOpenAccesses) {
+        EXPECT_EQ(access & platform::keyWriteRights, 0U);
     }
-    EXPECT_EQ(fake.openKeyCount(), 0U);
+    return fake.openKeyCount();
 }
 
-TEST(GetKeyValueTest, ReadsValuesOfEachTypeAndSize) {
-    const struct Case {
-        std::string_view name;
-        std::uint32_t type;
-        Bytes data;
-        bool want;
-        std::string wantText;
-        bool raises = false;
-    } cases[] = {
-        {"text loses its final zero", platform::regSz, bytesOf({"tool\0", 5}), true, "tool"},
-        {"1024 bytes", platform::regSz, Bytes(1024, 'x'), true, std::string(1024, 'x')},
-        {"1025 bytes fail", platform::regSz, Bytes(1025, 'x'), false, ""},
-        {"dword is signed", platform::regDword, Bytes{0xFF, 0xFF, 0xFF, 0xFF}, true, "-1"},
-        {"other type leaves the text", platform::regExpandSz, bytesOf("%windir%"), true,
-         "unchanged"},
-        {"size 0 raises", platform::regSz, {}, false, "", true},
-    };
-    for (const auto& c : cases) {
+TEST(AboutActionsTest, FirstToolLookupReadsEachTypeAndSize) {
+    const std::string tool = toolFolder + "\\msinfo32.exe";
+    for (const auto& c : test::toolLookupCases(tool)) {
         SCOPED_TRACE(c.name);
         FakePlatform fake;
-        fake.setValue(hkeyLocalMachine, toolKey, "PATH", c.type, c.data);
-        std::string text = "unchanged";
-        if (c.raises) {
-            EXPECT_THROW(GetKeyValue(fake, hkeyLocalMachine, toolKey, "PATH", text),
-                         platform::PlatformError);
-        } else {
-            EXPECT_EQ(GetKeyValue(fake, hkeyLocalMachine, toolKey, "PATH", text), c.want);
-            EXPECT_EQ(text, c.wantText);
+        if (!c.valueName.empty()) {
+            fake.setValue(hkeyLocalMachine, test::toolKey, c.valueName, c.type, bytesOf(c.bytes));
         }
-        expectEveryKeyOpenedForReadingAndClosed(fake);
+        fake.existingFiles = {tool};
+        test::checkToolLookup(
+            fake, c, fake.messageBoxes, [&] { return fake.programStarts == std::vector{tool}; },
+            [&] { return openKeysOfReadOnlyOpens(fake); });
     }
 }
 
-// The tools' folder is recorded in every case, so each row shows whether the search goes on.
-TEST(StartSysInfoTest, StartsTheToolOrSaysItIsUnavailable) {
+// Without the first value the tool file is looked for in the folder that the second one names; a
+// tool that was found but does not start is not looked for again.
+TEST(AboutActionsTest, SecondToolLookupAndFailedStart) {
     const struct Case {
         std::string_view name;
-        std::optional<Bytes> firstLookup;  // the tool's path, as text unless `type` says otherwise
+        bool firstLookup;
         std::set<std::string> files;
         bool startSucceeds;
         std::vector<std::string> wantStarts;
-        std::uint32_t type = platform::regSz;
     } cases[] = {
-        {"first lookup started unchanged", bytesOf(toolPath), {toolPath}, true, {toolPath}},
-        {"failed start is not retried", bytesOf(toolPath), {toolFile}, false, {toolPath}},
-        {"second lookup with the tool file", std::nullopt, {toolFile}, true, {toolFile}},
-        {"second lookup without it", std::nullopt, {}, true, {}},
-        {"first lookup of size zero ends the search", Bytes{}, {toolFile}, true, {}},
-        {"first lookup of another type", bytesOf("%x%"), {}, true, {""}, platform::regExpandSz},
+        {"failed start is not retried", true, {toolFile}, false, {toolFile}},
+        {"second lookup with the tool file", false, {toolFile}, true, {toolFile}},
+        {"second lookup without it", false, {}, true, {}},
     };
-    const std::vector<FakePlatform::MessageBoxCall> unavailable{
-        {"System Information Is Unavailable At This Time", MessageStyle::okOnly, "Sumora"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         FakePlatform fake;
         if (c.firstLookup) {
-            fake.setValue(hkeyLocalMachine, toolKey, "PATH", c.type, *c.firstLookup);
+            fake.setValue(hkeyLocalMachine, test::toolKey, "PATH", platform::regSz,
+                          bytesOf(toolFile));
         }
-        fake.setString(hkeyLocalMachine, folderKey, "MSINFO", toolFolder);
+        fake.setValue(hkeyLocalMachine, folderKey, "MSINFO", platform::regSz, bytesOf(toolFolder));
         fake.existingFiles = c.files;
         fake.startSucceeds = c.startSucceeds;
 
         StartSysInfo(fake);
 
         EXPECT_EQ(fake.programStarts, c.wantStarts);
-        const bool started = !c.wantStarts.empty() && c.startSucceeds && !c.wantStarts[0].empty();
-        EXPECT_EQ(fake.messageBoxes, started ? decltype(unavailable){} : unavailable);
-        expectEveryKeyOpenedForReadingAndClosed(fake);
+        const bool started = !c.wantStarts.empty() && c.startSucceeds;
+        EXPECT_EQ(fake.messageBoxes.size(), started ? 0U : 1U);
+        EXPECT_EQ(openKeysOfReadOnlyOpens(fake), 0U);
     }
 }
 
-TEST(EmailLinkTest, OpensTheLinkAndReportsFailures) {
+TEST(AboutActionsTest, EmailLinkOpensAndReportsFailures) {
     const struct Case {
         std::string_view name;
         std::intptr_t shellResult;
@@ -127,7 +106,6 @@ TEST(EmailLinkTest, OpensTheLinkAndReportsFailures) {
         followEmailLink(fake, emailTag(), emailCaption());
 
         EXPECT_EQ(fake.shellOpens, std::vector<std::string>{"mailto:sumora@example.com"});
-        using Boxes = std::vector<FakePlatform::MessageBoxCall>;
         const Boxes want = c.wantPrompt.empty()
                                ? Boxes{}
                                : Boxes{{c.wantPrompt, MessageStyle::critical, "Web Access"}};

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/fake_platform.h"
+#include "tests/platform/fake_platform.h"
 #include "ui/forms/main_window_controls.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/wide_text.h"

@@ -8,7 +8,7 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "platform/fake_platform.h"
+#include "tests/platform/fake_platform.h"
 #include "ui/forms/dialog_controls.h"
 #include "ui/qt/dialogs/about_dialog.h"
 #include "ui/qt/dialogs/bugs_dialog.h"

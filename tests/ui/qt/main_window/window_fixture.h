@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "platform/fake_platform.h"
+#include "tests/platform/fake_platform.h"
 #include "ui/qt/main_window/main_window.h"
 #include "ui/qt/qt_conversions.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake_platform.h"
+#include "tests/platform/fake_platform.h"
 #include "ui/forms/about_actions.h"
 #include "ui/forms/dialog_controls.h"
 #include "ui/win32/dialogs/about_dialog.h"

@@ -1,0 +1,76 @@
+#pragma once
+
+// The first registry lookup of the system-information tool, one table for every registry: the
+// fake one on every build and the real one under Wine. Each row stores a value under the tool's
+// key, reads it with GetKeyValue and then runs StartSysInfo.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tests/platform/fake_platform.h"
+#include "ui/forms/about_actions.h"
+
+namespace sumora::dialogs::test {
+
+inline const std::string toolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+
+struct ToolLookupCase {
+    std::string_view name;
+    std::string_view valueName;  // "": the key is missing
+    std::uint32_t type;
+    std::string bytes;
+    std::optional<bool> found;  // nothing: GetKeyValue raises
+    std::string text;           // the text read; it starts as "before"
+    bool starts;                // the tool is started, with no message
+};
+
+// The rows for a tool installed at `tool`.
+inline std::vector<ToolLookupCase> toolLookupCases(const std::string& tool) {
+    using platform::regDword;
+    using platform::regSz;
+    const std::string x1024(1024, 'x');
+    const std::string zero(1, '\0');
+    return {
+        {"text with zero", "PATH", regSz, tool + zero, true, tool, true},
+        {"text without zero", "PATH", regSz, tool, true, tool, true},
+        {"dword is signed", "PATH", regDword, "\xFE\xFF\xFF\xFF", true, "-2", false},
+        {"other type leaves the text", "PATH", platform::regExpandSz, tool + zero, true, "before",
+         false},
+        {"0 bytes raise", "PATH", regSz, "", std::nullopt, "before", false},
+        {"1024 bytes", "PATH", regSz, x1024, true, x1024, false},
+        {"1025 bytes fail", "PATH", regSz, x1024 + zero, false, "", false},
+        {"missing value", "OTHER", regSz, tool + zero, false, "", false},
+        {"missing key", "", regSz, "", false, "", false},
+    };
+}
+
+// Runs a row on `platform`, whose registry already holds the row's value; `started` tells whether
+// the tool ran; `messageBoxes` and `openKeys` are what the platform recorded.
+inline void checkToolLookup(platform::Platform& platform, const ToolLookupCase& c,
+                            const std::vector<platform::FakePlatform::MessageBoxCall>& messageBoxes,
+                            const std::function<bool()>& started,
+                            const std::function<std::size_t()>& openKeys) {
+    std::string text = "before";
+    if (c.found) {
+        EXPECT_EQ(GetKeyValue(platform, platform::hkeyLocalMachine, toolKey, "PATH", text),
+                  *c.found);
+    } else {
+        EXPECT_THROW(GetKeyValue(platform, platform::hkeyLocalMachine, toolKey, "PATH", text),
+                     platform::PlatformError);
+    }
+    EXPECT_EQ(text, c.text);
+    StartSysInfo(platform);
+    EXPECT_EQ(openKeys(), 0U) << "a key was left open";
+    EXPECT_EQ(started(), c.starts);
+    using Boxes = std::vector<platform::FakePlatform::MessageBoxCall>;
+    const Boxes unavailable{
+        {"System Information Is Unavailable At This Time", MessageStyle::okOnly, "Sumora"}};
+    EXPECT_EQ(messageBoxes, c.starts ? Boxes{} : unavailable);
+}
+
+}  // namespace sumora::dialogs::test
