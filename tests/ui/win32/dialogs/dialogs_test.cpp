@@ -184,8 +184,8 @@ TEST(Win32Dialogs, WalkOfEachTableThenOkEnterEscapeAltOOrClose) {
 
 TEST(Win32Dialogs, LinkIsBlueRedAfterItsClickAndBlueAgainWhenReopened) {
     const std::string tool = "C:\\Tools\\msinfo32.exe";
-    fake.setString(platform::hkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
-                   tool);
+    fake.setValue(platform::hkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+                  platform::regSz, {tool.begin(), tool.end()});
     fake.existingFiles.insert(tool);
     const auto link = [](HWND dialog) { return descendants(dialog).back(); };
     drive(about.show,
