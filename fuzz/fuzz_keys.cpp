@@ -24,37 +24,26 @@ void require(bool holds, const char* what) {
     }
 }
 
-bool lockedKeysHaveState(const FakeCalculatorView& view, bool enabled) {
-    for (int k = 0; k < keyCount; ++k) {
-        if (static_cast<Key>(k) != Key::cmdAC && view.isEnabled(static_cast<Key>(k)) != enabled) {
-            return false;
-        }
-    }
-    return true;
-}
-
 void checkInvariants(const CalculatorState& state, const FakeCalculatorView& view,
                      const std::string& memoryBefore, int beepsBefore, std::size_t messagesBefore) {
     for (const std::int16_t flag : {state.pointEntered, state.operandTaken, state.newNumber,
                                     state.afterEquals, state.errorState}) {
         require(flag == kTrue || flag == kFalse, "a flag holds neither True nor False");
     }
-    if (state.pendingOp >= 0.0F) {
-        require(static_cast<float>(state.opIndex) == state.pendingOp,
-                "opIndex differs from the pending operator");
-    }
+    require(state.pendingOp < 0.0F || static_cast<float>(state.opIndex) == state.pendingOp,
+            "opIndex differs from the pending operator");
     require((state.pendingOp < 0.0F) == (state.operandTaken == kFalse),
             "pendingOp is negative but an operand was taken, or the reverse");
-    const bool locked = lockedKeysHaveState(view, false) && view.text(Label::lblOp) == "E";
-    require((state.errorState == kTrue) == locked, "error state and locked keys disagree");
-    if (state.errorState == kFalse) {
-        require(lockedKeysHaveState(view, true), "a key is disabled outside the error state");
+    // Every key but AC is disabled exactly in the error state, which shows "E".
+    const bool locked = state.errorState == kTrue;
+    require(!locked || view.text(Label::lblOp) == "E", "error state without its indicator");
+    for (int k = 0; k < keyCount; ++k) {
+        const auto key = static_cast<Key>(k);
+        require(view.isEnabled(key) == (!locked || key == Key::cmdAC), "a key in the wrong state");
     }
-    require(view.isEnabled(Key::cmdAC), "AC is disabled");
     require(view.isEnabled(view.focus()), "the focused key is disabled");
-    if (view.beeps() != beepsBefore) {
-        require(view.text(Label::lblMem) == memoryBefore, "a failed M+ or M- changed the memory");
-    }
+    require(view.beeps() == beepsBefore || view.text(Label::lblMem) == memoryBefore,
+            "a failed M+ or M- changed the memory");
     require(view.messages().size() <= messagesBefore + 1, "more than one message box for a key");
 }
 
