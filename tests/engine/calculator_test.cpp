@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -132,6 +133,36 @@ TEST(Calculator, FailuresKeepTheMemory) {
         EXPECT_EQ(session.calculator.state().errorState, kFalse);
         EXPECT_EQ(session.focus(), "0");
         expectAllKeysEnabled(session.view, true);
+    }
+}
+
+// Typed after "9", with the focus on the "9" key; the focus is shown by the key's caption.
+TEST(Calculator, TypedKeys) {
+    constexpr std::array<std::string_view, 4> cases[] = {
+        // keys, focus, display, indicator
+        {"Esc", "0", "0", ""},
+        {"'.5'", "5", "9.5", ""},
+        {"'09'", "9", "909", ""},
+        {"'-'", "-", "9", "-"},
+        {"'*'", "x", "9", "x"},
+        {"'/'", "/", "9", "/"},
+        {"'^'", "^", "9", "^"},
+        {"'#'", "Sqr", "3", "Sqr"},
+        // Only the digit, operator, point and equals keys pass typed characters on; other
+        // characters, "=" among them, do nothing.
+        {"'+' 'A=x:'", "+", "9", "+"},
+        {"@= '.'", ".", "9.", ""},
+        {"@AC '5'", "AC", "9", ""},
+        {"'5' Enter", "5", "955", ""},
+        {"'+5=' @= Enter", "=", "14", "="},
+    };
+    for (const auto& [keys, focus, display, indicator] : cases) {
+        SCOPED_TRACE(keys);
+        Session session;
+        session.run("9").run(keys);
+        EXPECT_EQ(session.focus(), focus);
+        EXPECT_EQ(session.display(), display);
+        EXPECT_EQ(session.indicator(), indicator);
     }
 }
 
