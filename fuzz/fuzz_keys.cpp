@@ -5,11 +5,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
 #include "engine/calculator.h"
-#include "tests/engine/fake_calculator_view.h"
-#include "tests/engine/key_driver.h"
+#include "tests/engine/key_sequence.h"
 
 namespace {
 
@@ -25,7 +23,7 @@ void require(bool holds, const char* what) {
 }
 
 void checkInvariants(const CalculatorState& state, const FakeCalculatorView& view,
-                     const std::string& memoryBefore, int beepsBefore, std::size_t messagesBefore) {
+                     const FakeCalculatorView& before) {
     for (const std::int16_t flag : {state.pointEntered, state.operandTaken, state.newNumber,
                                     state.afterEquals, state.errorState}) {
         require(flag == kTrue || flag == kFalse, "a flag holds neither True nor False");
@@ -42,37 +40,35 @@ void checkInvariants(const CalculatorState& state, const FakeCalculatorView& vie
         require(view.isEnabled(key) == (!locked || key == Key::cmdAC), "a key in the wrong state");
     }
     require(view.isEnabled(view.focus()), "the focused key is disabled");
-    require(view.beeps() == beepsBefore || view.text(Label::lblMem) == memoryBefore,
-            "a failed M+ or M- changed the memory");
-    require(view.messages().size() <= messagesBefore + 1, "more than one message box for a key");
+    require(
+        view.beeps() == before.beeps() || view.text(Label::lblMem) == before.text(Label::lblMem),
+        "a failed M+ or M- changed the memory");
+    require(view.messages().size() <= before.messages().size() + 1,
+            "more than one message box for a key");
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    FakeCalculatorView view;
-    Calculator calculator(view);
-    testing::KeyDriver driver(calculator, view);
-    calculator.Form_Load();
+    testing::Session session;
+    const FakeCalculatorView& view = session.view;
 
     for (std::size_t i = 0; i + 1 < size; i += 2) {
         const std::uint8_t action = data[i] % 8;
         const std::uint8_t argument = data[i + 1];
         const auto key = static_cast<Key>(argument % keyCount);
-        const std::string memoryBefore = view.text(Label::lblMem);
-        const int beepsBefore = view.beeps();
-        const std::size_t messagesBefore = view.messages().size();
+        const FakeCalculatorView before = view;
         // Clicks dominate, as they do in use; typing covers every character code.
         if (action < 4) {
-            driver.click(key);
+            session.click(key);
         } else if (action < 6) {
-            driver.type(static_cast<std::int16_t>(argument));
+            session.type(static_cast<std::int16_t>(argument));
         } else if (action == 6) {
-            driver.pressFocused();
+            session.pressFocused();
         } else {
-            driver.focus(key);
+            session.tabTo(key);
         }
-        checkInvariants(calculator.state(), view, memoryBefore, beepsBefore, messagesBefore);
+        checkInvariants(session.calculator.state(), view, before);
     }
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <tuple>
 #include <type_traits>
+#include <utility>
 
 #include "engine/decimal.h"
 #include "engine/number_text.h"
@@ -141,10 +142,7 @@ TEST(Decimal, ComparesAndConvertsByValue) {
 
 TEST(Decimal, ConvertsToTheNearestDouble) {
     // The compiler's reading of the same digits as a literal is the nearest double.
-    const struct {
-        std::string_view text;
-        double want;
-    } cases[] = {
+    const std::pair<std::string_view, double> cases[] = {
         {"0.1", 0.1},
         {"-12345678901.5", -12345678901.5},
         {"18446744073709551616", 18446744073709551616.0},
@@ -156,8 +154,8 @@ TEST(Decimal, ConvertsToTheNearestDouble) {
         {"1751441470716944.3", 1751441470716944.3},
         {"-123456789012.3456789", -123456789012.3456789},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(number(c.text).toDouble(), c.want) << c.text;
+    for (const auto& [text, want] : cases) {
+        EXPECT_EQ(number(text).toDouble(), want) << text;
     }
 }
 
@@ -165,17 +163,19 @@ TEST(Decimal, ConvertsToTheNearestDouble) {
 // below 2^30 keep every exact product, sum and scaled quotient inside 128 bits.
 __extension__ typedef unsigned __int128 Wide;
 
-Wide magnitude(const Decimal& d) {
-    const auto& limbs = d.mantissa();
-    return (Wide{limbs[2]} << 64) | (Wide{limbs[1]} << 32) | limbs[0];
-}
-
 Wide powerOfTen(int exponent) {
     Wide result = 1;
     for (int i = 0; i < exponent; ++i) {
         result *= 10;
     }
     return result;
+}
+
+// The mantissa of d as a value at the given scale, which is at least d's own.
+Wide atScale(const Decimal& d, int scale) {
+    const auto& limbs = d.mantissa();
+    return ((Wide{limbs[2]} << 64) | (Wide{limbs[1]} << 32) | limbs[0]) *
+           powerOfTen(scale - d.scale());
 }
 
 TEST(DecimalArithmetic, AgreesWithExactComputationOnRandomOperands) {
@@ -189,17 +189,15 @@ TEST(DecimalArithmetic, AgreesWithExactComputationOnRandomOperands) {
         const std::uint32_t b = digits(random) | 1;
         const int scaleA = scales(random);
         const int scaleB = scales(random);
-        SCOPED_TRACE(testing::Message() << (negativeA ? "-" : "") << a << "e-" << scaleA << ", "
-                                        << (negativeB ? "-" : "") << b << "e-" << scaleB);
         const Decimal x = Decimal::fromParts(negativeA, 0, 0, a, scaleA).value;
         const Decimal y = Decimal::fromParts(negativeB, 0, 0, b, scaleB).value;
+        SCOPED_TRACE(plainText(x) + ", " + plainText(y));
 
         // The product is exact: |a*b| at scale scaleA + scaleB.
         const Checked<Decimal> product = multiply(x, y);
         ASSERT_TRUE(product.ok());
         ASSERT_LE(product.value.scale(), scaleA + scaleB);
-        EXPECT_EQ(magnitude(product.value) * powerOfTen(scaleA + scaleB - product.value.scale()),
-                  Wide{a} * b);
+        EXPECT_EQ(atScale(product.value, scaleA + scaleB), Wide{a} * b);
         EXPECT_EQ(product.value.isNegative(), negativeA != negativeB && a != 0);
 
         // The sum is exact at the larger scale.
@@ -213,7 +211,7 @@ TEST(DecimalArithmetic, AgreesWithExactComputationOnRandomOperands) {
         const Checked<Decimal> total = add(x, y);
         ASSERT_TRUE(total.ok());
         ASSERT_LE(total.value.scale(), common);
-        EXPECT_EQ(magnitude(total.value) * powerOfTen(common - total.value.scale()), sum);
+        EXPECT_EQ(atScale(total.value, common), sum);
     }
 }
 
