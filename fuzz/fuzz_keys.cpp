@@ -16,8 +16,7 @@ using sumora::testing::FakeCalculatorView;
 
 void require(bool holds, const char* what) {
     if (!holds) {
-        std::fputs(what, stderr);
-        std::fputc('\n', stderr);
+        std::fprintf(stderr, "fuzz_keys: %s\n", what);
         std::abort();
     }
 }
@@ -64,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else if (action < 6) {
             session.type(static_cast<std::int16_t>(argument));
         } else if (action == 6) {
-            session.pressFocused();
+            session.click(view.focus());  // Enter
         } else {
             session.tabTo(key);
         }

@@ -40,8 +40,6 @@ public:
     }
     // A typed character reaches the key-press handler of the focused key, if it has one.
     void type(std::int16_t code) { calculator.keyPress(view.focus(), code); }
-    // Enter or Space: the focused push button presses itself.
-    void pressFocused() { click(view.focus()); }
     void tabTo(Key key) {
         if (view.isEnabled(key)) {
             view.setFocus(key);
@@ -75,7 +73,7 @@ private:
         } else if (token == "Esc") {
             type(27);
         } else if (token == "Enter") {
-            pressFocused();
+            click(view.focus());  // the focused push button presses itself
         } else if (token.starts_with('@')) {
             tabTo(keyOf(token.substr(1)));
         } else if (token.find_first_not_of("0123456789.") == std::string_view::npos) {
