@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -87,13 +88,9 @@ void expectAllKeysEnabled(const FakeCalculatorView& view, bool enabled) {
 // A lock disables every key but AC and shows "E"; the range handling shows a message box and
 // clears all. Both keep the memory, and so does the AC that releases a lock.
 TEST(Calculator, FailuresKeepTheMemory) {
-    struct Case {
-        std::string_view keys;
-        std::string_view display;
-        std::string_view indicator;  // "=" when the range failure happened inside the equals key
-        std::string_view memory;
-    };
-    constexpr Case cases[] = {
+    constexpr std::array<std::string_view, 4> cases[] = {
+        // keys, display, indicator ("=" when the range failure happened inside the equals key),
+        // memory
         {"7 Mre = 5 / 0 =", "Can't Divide Zero (0)", "E", "7"},
         {"7 Mre = 5 / 0 +", "Can't Divide Zero (0)", "E", "7"},
         {"7 Mre = 9 +- Sqr", "Invalid Square Root", "E", "7"},
@@ -104,27 +101,27 @@ TEST(Calculator, FailuresKeepTheMemory) {
     const ShownMessage rangeMessage{
         "Oop! It seem the value is too large or small, please try again.", MessageStyle::critical,
         "Answer value too large or small"};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.keys);
+    for (const auto& [keys, display, indicator, memory] : cases) {
+        SCOPED_TRACE(keys);
         Session session;
-        session.run(c.keys);
-        const bool locked = c.indicator == "E";
-        EXPECT_EQ(session.display(), c.display);
-        EXPECT_EQ(session.indicator(), c.indicator);
-        EXPECT_EQ(session.memory(), c.memory);
+        session.run(keys);
+        const bool locked = indicator == "E";
+        EXPECT_EQ(session.display(), display);
+        EXPECT_EQ(session.indicator(), indicator);
+        EXPECT_EQ(session.memory(), memory);
         EXPECT_EQ(session.calculator.state().errorState, locked ? kTrue : kFalse);
         EXPECT_EQ(session.focus(), locked ? "AC" : "0");
         expectAllKeysEnabled(session.view, !locked);
         if (!locked) {
             ASSERT_EQ(session.view.messages().size(), 1U);
             EXPECT_EQ(session.view.messages().back(), rangeMessage);
-            EXPECT_EQ(session.calculator.state().afterEquals, c.indicator == "=" ? kTrue : kFalse);
+            EXPECT_EQ(session.calculator.state().afterEquals, indicator == "=" ? kTrue : kFalse);
             continue;
         }
         EXPECT_TRUE(session.view.messages().empty());
         // Typed keys reach nothing while AC holds the focus; Enter presses AC.
         session.run("'5+' Esc");
-        EXPECT_EQ(session.display(), c.display);
+        EXPECT_EQ(session.display(), display);
         session.run("Enter");
         EXPECT_EQ(session.display(), "0");
         EXPECT_EQ(session.indicator(), "");
@@ -132,6 +129,35 @@ TEST(Calculator, FailuresKeepTheMemory) {
         EXPECT_EQ(session.calculator.state().errorState, kFalse);
         EXPECT_EQ(session.focus(), "0");
         expectAllKeysEnabled(session.view, true);
+    }
+}
+
+// Typed after "9", with the focus on the "9" key; the focus is shown by the key's caption.
+TEST(Calculator, TypedKeys) {
+    constexpr std::array<std::string_view, 4> cases[] = {
+        // keys, focus, display, indicator
+        {"Esc", "0", "0", ""},
+        {"'.5'", "5", "9.5", ""},
+        {"'09'", "9", "909", ""},
+        {"'*'", "x", "9", "x"},
+        {"'/'", "/", "9", "/"},
+        {"'^'", "^", "9", "^"},
+        {"'#'", "Sqr", "3", "Sqr"},
+        // Only the digit, operator, point and equals keys pass typed characters on; other
+        // characters, "=" among them, do nothing.
+        {"'-' 'A=x:'", "-", "9", "-"},
+        {"@= '.'", ".", "9.", ""},
+        {"@AC '5'", "AC", "9", ""},
+        {"'5' Enter", "5", "955", ""},
+        {"'+5=' @= Enter", "=", "14", "="},
+    };
+    for (const auto& [keys, focus, display, indicator] : cases) {
+        SCOPED_TRACE(keys);
+        Session session;
+        session.run("9").run(keys);
+        EXPECT_EQ(session.focus(), focus);
+        EXPECT_EQ(session.display(), display);
+        EXPECT_EQ(session.indicator(), indicator);
     }
 }
 

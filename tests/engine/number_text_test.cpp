@@ -17,67 +17,48 @@
 namespace sumora {
 namespace {
 
-struct DecimalFormatCase {
-    std::string_view name;
-    std::string_view value;
-    std::string_view want;
-};
-
-constexpr DecimalFormatCase wholeDecimalCases[] = {
-    {"just below a half", "0.4999999999999999999999999999", "0"},
-    {"half away from zero", "2.5", "3"},
-    {"negative half away from zero", "-2.5", "-3"},
-    {"carry into a new group", "999.5", "1,000"},
-    {"three digits have no separator", "-123", "-123"},
-    {"negative rounding to zero has no sign", "-0.4", "0"},
-    {"minimum", "-79228162514264337593543950335", "-79,228,162,514,264,337,593,543,950,335"},
-};
-
 TEST(NumberText, WholeGroupedRoundsDecimalsHalfAwayFromZero) {
-    for (const DecimalFormatCase& c : wholeDecimalCases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(formatWholeGroupedHalfAwayFromZero(parseDecimal(c.value).value), c.want);
+    constexpr std::string_view cases[][2] = {
+        {"0.4999999999999999999999999999", "0"},
+        {"2.5", "3"},
+        {"-2.5", "-3"},
+        {"999.5", "1,000"},
+        {"-123", "-123"},
+        {"-0.4", "0"},
+        {"-79228162514264337593543950335", "-79,228,162,514,264,337,593,543,950,335"},
+    };
+    for (const auto& [value, want] : cases) {
+        EXPECT_EQ(formatWholeGroupedHalfAwayFromZero(parseDecimal(value).value), want) << value;
     }
 }
 
-struct DoubleFormatCase {
-    std::string_view name;
-    double value;
-    std::string_view want;
-};
-
-const DoubleFormatCase wholeDoubleCases[] = {
-    // 0.49999999999999994 is 0.500000000000000 at fifteen digits, which then rounds up.
-    {"just below a half reads as a half", 0.49999999999999994, "1"},
-    {"two to the seventieth", std::ldexp(1.0, 70), "1,180,591,620,717,410,000,000"},
-    {"ten to the 23rd, not its binary noise", 1e23, "100,000,000,000,000,000,000,000"},
-    {"fifteen nines and a half", 999999999999999.5, "1,000,000,000,000,000"},
-};
-
-TEST(NumberText, WholeGroupedTakesDoublesToFifteenDigitsFirst) {
-    for (const DoubleFormatCase& c : wholeDoubleCases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(formatWholeGroupedHalfAwayFromZero(c.value), c.want);
+// A double is taken to fifteen significant digits first, halves away from zero, and written in
+// plain notation.
+TEST(NumberText, DoublesGoToFifteenDigitsFirst) {
+    const struct {
+        double value;
+        std::string_view text;
+        std::string_view whole;
+    } cases[] = {
+        {0.49999999999999994, "0.5", "1"},
+        {std::ldexp(1.0, 70), "1180591620717410000000", "1,180,591,620,717,410,000,000"},
+        {1e23, "100000000000000000000000", "100,000,000,000,000,000,000,000"},
+        {999999999999999.5, "1000000000000000", "1,000,000,000,000,000"},
+        {-0.0, "0", "0"},
+        {999999999999998.5, "999999999999999", "999,999,999,999,999"},
+        {-999999999999998.5, "-999999999999999", "-999,999,999,999,999"},
+        // A tie of an odd 53-bit mantissa.
+        {4503599627370505.0, "4503599627370510", "4,503,599,627,370,510"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(doubleToText(c.value), c.text);
+        EXPECT_EQ(formatWholeGroupedHalfAwayFromZero(c.value), c.whole) << c.text;
     }
     std::string huge = "1";
     for (int i = 0; i < 100; ++i) {
         huge += ",000";
     }
     EXPECT_EQ(formatWholeGroupedHalfAwayFromZero(1e300), huge);
-}
-
-const DoubleFormatCase doubleTextCases[] = {
-    {"negative zero", -0.0, "0"},
-    {"tie at the 16th digit rounds away from zero", 999999999999998.5, "999999999999999"},
-    {"negative tie", -999999999999998.5, "-999999999999999"},
-    {"tie of an odd 53-bit mantissa", 4503599627370505.0, "4503599627370510"},
-};
-
-TEST(NumberText, DoubleToTextWritesFifteenDigitsInPlainNotation) {
-    for (const DoubleFormatCase& c : doubleTextCases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(doubleToText(c.value), c.want);
-    }
     EXPECT_EQ(doubleToText(1e300), "1" + std::string(300, '0'));
 }
 
