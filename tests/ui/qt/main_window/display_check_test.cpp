@@ -5,23 +5,18 @@ namespace {
 
 // Without a display the program says so in one line and fails: no abort, no core dump.
 TEST(DisplayCheck, WithoutADisplayTheProgramSaysSoInOneLineAndFails) {
-    struct Case {
-        std::string_view name;
-        QStringList arguments;
-        QString display;
+    const std::pair<QStringList, QString> cases[] = {
+        {{}, {}},                          // no display at all
+        {{"-platform", "offscreen"}, {}},  // Qt's own platform option is ignored
+        {{}, ":59"},                       // a display that cannot be reached
     };
-    const Case cases[] = {
-        {"no display at all", {}, {}},
-        {"Qt's own platform option is ignored", {"-platform", "offscreen"}, {}},
-        {"a display that cannot be reached", {}, ":59"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [arguments, display] : cases) {
+        SCOPED_TRACE((arguments.join(' ') + display).toStdString());
         QProcessEnvironment env;
-        env.insert("DISPLAY", c.display);  // empty is as good as unset
+        env.insert("DISPLAY", display);  // empty is as good as unset
         QProcess process;
         process.setProcessEnvironment(env);
-        process.start(SUMORA_EXECUTABLE, c.arguments);
+        process.start(SUMORA_EXECUTABLE, arguments);
         ASSERT_TRUE(process.waitForFinished(10000));
         const QByteArray error = process.readAllStandardError();
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);

@@ -1,3 +1,5 @@
+#include <QAction>
+#include <QClipboard>
 #include <QFontMetricsF>
 
 #include "tests/ui/qt/main_window/window_fixture.h"
@@ -11,7 +13,8 @@ using FittingTest = WindowTest;
 enum class Drawn { tableFont, smaller, elided };
 
 // Run at scale 1 and, in the scale tests, at scale 2: the property holds in logical pixels.
-TEST_F(FittingTest, FieldTextsStayInsideTheFreePartAndShrinkOnlyWhenTheyMust) {
+// However a text is drawn, the copy commands take the whole of it.
+TEST_F(FittingTest, FieldTextsFitTheFreePartShrinkOnlyWhenTheyMustAndCopyWhole) {
     const struct Case {
         std::string_view name, keys, field;
         Drawn want;
@@ -59,6 +62,20 @@ TEST_F(FittingTest, FieldTextsStayInsideTheFreePartAndShrinkOnlyWhenTheyMust) {
         const QRectF ink = metrics.boundingRect(drawn).translated(start, 0);
         EXPECT_GE(ink.left(), left);
         EXPECT_LE(ink.right(), label->contentsRect().right() + 1);
+
+        QClipboard* clipboard = QApplication::clipboard();
+        for (const QKeyCombination chord : {Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_Insert}) {
+            clipboard->clear();
+            QTest::keyClick(QApplication::focusWidget(), chord.key(), chord.keyboardModifiers());
+            EXPECT_EQ(clipboard->text(), text("lblDisp"));
+        }
+        for (const char* copied : {"lblDisp", "lblMem"}) {
+            const QList<QAction*> menu = child<QLabel>(copied)->actions();
+            ASSERT_EQ(menu.size(), 1);
+            EXPECT_EQ(menu.front()->text(), "Copy");
+            menu.front()->trigger();
+            EXPECT_EQ(clipboard->text(), text(copied)) << copied;
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 #include <QFontInfo>
 
 #include "tests/ui/qt/main_window/window_fixture.h"
+#include "ui/forms/colour.h"
 #include "ui/forms/main_window_controls.h"
 
 namespace sumora::ui {
@@ -45,6 +46,29 @@ TEST_F(LayoutTest, EveryControlMatchesItsTableRow) {
         EXPECT_TRUE(rule->autoFillBackground());
     }
     EXPECT_EQ(window->windowTitle(), "Sumora v1.0");
+}
+
+TEST_F(LayoutTest, ColouredKeysShowTheirColourAndStayReadableWhenDisabled) {
+    QPushButton* clearAll = child("cmdAC");
+    clearAll->setFocus(Qt::TabFocusReason);  // focus must not tint the face
+    // Inside the bevel, outside the focus frame: the caption sits in the middle.
+    const QImage face = clearAll->grab().toImage();
+    EXPECT_EQ(face.pixelColor(3, 3), QColor(255, 0, 0));
+    EXPECT_EQ(face.pixelColor(3, face.height() / 2), QColor(255, 0, 0));
+    const auto rgb = [](const QColor& c) {
+        return Rgb{std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
+    };
+    for (const char* name : {"cmdAC", "cmdPi"}) {
+        QPushButton* key = child(name);
+        EXPECT_EQ(key->palette().color(QPalette::Active, QPalette::ButtonText),
+                  window->palette().color(QPalette::Active, QPalette::ButtonText));
+        key->setEnabled(false);
+        const QPalette colours = key->palette();
+        EXPECT_GE(contrastRatio(rgb(colours.color(QPalette::Button)),
+                                rgb(colours.color(QPalette::ButtonText))),
+                  minimumTextContrast)
+            << name;
+    }
 }
 
 }  // namespace

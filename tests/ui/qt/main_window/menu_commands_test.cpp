@@ -1,4 +1,3 @@
-#include <functional>
 #include <tuple>
 
 #include <QAction>
@@ -10,35 +9,14 @@
 namespace sumora::ui {
 namespace {
 
-using platform::FakePlatform;
 using MenuCommandsTest = WindowTest;
-
-// Runs `whileOpen` on the modal window that `command` opens, from inside its event loop, then
-// closes it if still open, so that a modal command cannot hang the test. Returns whether one
-// opened.
-bool expectModal(const std::function<void(QWidget&)>& whileOpen, QAction* command) {
-    bool opened = false;
-    const QObject timers;  // a timer left pending must not outlive the captured state
-    QTimer::singleShot(0, &timers, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            opened = true;
-            whileOpen(*modal);
-            if (QApplication::activeModalWidget() == modal) {
-                modal->close();
-            }
-        }
-    });
-    command->trigger();
-    return opened;
-}
 
 // Each command from the real menu, twice: its box or its dialog built afresh (the link clicked
 // red at the first opening is blue at the second), and the calculator left as it was.
-TEST_F(MenuCommandsTest, ShowTheirBoxOrDialogAndLeaveTheCalculatorAsItWas) {
+TEST_F(MenuCommandsTest, ShowTheirBoxOrDialogLeavingTheCalculatorAsItWasThenExitEnds) {
     const struct Case {
         const char* menuItem;
-        std::string title;  // of the message box
-        std::string prompt;
+        std::string title, prompt;     // of the message box
         const char* dialog = nullptr;  // or the dialog opened, and its OK button
         const char* ok = nullptr;
     } cases[] = {
@@ -65,27 +43,42 @@ TEST_F(MenuCommandsTest, ShowTheirBoxOrDialogAndLeaveTheCalculatorAsItWas) {
             if (c.dialog == nullptr) {
                 item->trigger();
                 EXPECT_EQ(platform.messageBoxes,
-                          (std::vector<FakePlatform::MessageBoxCall>{
+                          (std::vector<platform::FakePlatform::MessageBoxCall>{
                               {c.prompt, MessageStyle::information, c.title}}));
             } else {
-                EXPECT_TRUE(expectModal(
-                    [&](QWidget& dialog) {
-                        EXPECT_EQ(dialog.objectName(), c.dialog);
-                        EXPECT_EQ(dialog.parentWidget(), window.get()) << "no task-bar button";
-                        if (auto* link = dialog.findChild<QLabel*>("lblemail")) {
-                            EXPECT_EQ(link->palette().color(QPalette::WindowText), Qt::blue);
-                            QTest::mouseClick(link, Qt::LeftButton);
-                            EXPECT_EQ(link->palette().color(QPalette::WindowText), Qt::red);
-                        }
-                        QTest::mouseClick(dialog.findChild<QPushButton*>(c.ok), Qt::LeftButton);
-                    },
-                    item));
+                // Acts on the dialog from inside its event loop, then closes it if still open,
+                // so that a modal command cannot hang the test.
+                bool opened = false;
+                const QObject timers;  // a pending timer must not outlive the captured state
+                QTimer::singleShot(0, &timers, [&] {
+                    QWidget* dialog = QApplication::activeModalWidget();
+                    ASSERT_NE(dialog, nullptr);
+                    opened = true;
+                    EXPECT_EQ(dialog->objectName(), c.dialog);
+                    EXPECT_EQ(dialog->parentWidget(), window.get()) << "no task-bar button";
+                    if (auto* link = dialog->findChild<QLabel*>("lblemail")) {
+                        EXPECT_EQ(link->palette().color(QPalette::WindowText), Qt::blue);
+                        QTest::mouseClick(link, Qt::LeftButton);
+                        EXPECT_EQ(link->palette().color(QPalette::WindowText), Qt::red);
+                    }
+                    QTest::mouseClick(dialog->findChild<QPushButton*>(c.ok), Qt::LeftButton);
+                    if (QApplication::activeModalWidget() == dialog) {
+                        dialog->close();
+                    }
+                });
+                item->trigger();
+                EXPECT_TRUE(opened);
                 EXPECT_TRUE(window->findChildren<QDialog*>().isEmpty()) << "unloaded";
                 EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
             }
             EXPECT_EQ(snapshot(), before);
         }
     }
+    // Exit, the last command, ends the program at once.
+    const QObject timers;  // takes its pending timers along when the test ends, however it ends
+    QTimer::singleShot(0, &timers, [this] { child<QAction>("mExit")->trigger(); });
+    QTimer::singleShot(5000, &timers, [] { QApplication::exit(99); });  // fails rather than hangs
+    EXPECT_EQ(QApplication::exec(), 0);
 }
 
 }  // namespace

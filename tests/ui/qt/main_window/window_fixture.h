@@ -52,24 +52,21 @@ protected:
                 QTest::mouseClick(child(token.mid(6).toStdString()), Qt::LeftButton);
             } else if (token.startsWith("focus:")) {
                 child(token.mid(6).toStdString())->setFocus(Qt::TabFocusReason);
-            } else if (token.startsWith("keypad:")) {
-                press(token.mid(7), Qt::KeypadModifier);
             } else {
-                press(token, Qt::NoModifier);
+                static const QHash<QString, std::pair<Qt::Key, QString>> named{
+                    {"Enter", {Qt::Key_Enter, "\r"}},
+                    {"Return", {Qt::Key_Return, "\r"}},
+                    {"Space", {Qt::Key_Space, " "}},
+                    {"Escape", {Qt::Key_Escape, "\x1b"}},
+                    {"Tab", {Qt::Key_Tab, "\t"}}};
+                const bool keypad = token.startsWith("keypad:");
+                const QString what = keypad ? token.mid(7) : token;
+                const auto typed = static_cast<Qt::Key>(what.front().toUpper().unicode());
+                const auto [key, text] = named.value(what, {typed, what});
+                QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), key, text,
+                                    keypad ? Qt::KeypadModifier : Qt::NoModifier);
             }
         }
-    }
-
-    static void press(const QString& what, Qt::KeyboardModifiers modifiers) {
-        static const QHash<QString, std::pair<Qt::Key, QString>> named{
-            {"Enter", {Qt::Key_Enter, "\r"}},
-            {"Return", {Qt::Key_Return, "\r"}},
-            {"Space", {Qt::Key_Space, " "}},
-            {"Escape", {Qt::Key_Escape, "\x1b"}},
-            {"Tab", {Qt::Key_Tab, "\t"}}};
-        const auto typed = static_cast<Qt::Key>(what.front().toUpper().unicode());
-        const auto [key, text] = named.value(what, {typed, what});
-        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), key, text, modifiers);
     }
 
     platform::FakePlatform platform;
