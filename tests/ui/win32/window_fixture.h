@@ -1,25 +1,15 @@
 #pragma once
 
-#include <gtest/gtest.h>
-#include <windows.h>
-
 #include <algorithm>
 #include <memory>
-#include <string>
 #include <string_view>
 
 #include "tests/platform/fake_platform.h"
+#include "tests/ui/win32/pump.h"
 #include "ui/forms/main_window_controls.h"
 #include "ui/win32/main_window.h"
-#include "ui/win32/wide_text.h"
 
 namespace sumora::win32 {
-
-inline std::string textOf(HWND control) {
-    wchar_t text[256]{};
-    GetWindowTextW(control, text, 256);
-    return narrow(text);
-}
 
 // Sets a key's state as GetKeyState reads it, for modifiers held with another key.
 inline void holdKey(int virtualKey, bool down) {
@@ -43,22 +33,8 @@ protected:
         pump();
     }
 
-    // True when the message loop was told to end.
-    static bool pump() {
-        bool quit = false;
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
-            quit = quit || message.message == WM_QUIT;
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        return quit;
-    }
-
     HWND key(std::string_view name) const {
-        const auto* found = std::find_if(
-            ui::keyControls.begin(), ui::keyControls.end(),
-            [name](const ui::KeyControl& control) { return control.objectName == name; });
+        const auto* found = std::ranges::find(ui::keyControls, name, &ui::KeyControl::objectName);
         return found != ui::keyControls.end() ? window->key(found->key) : nullptr;
     }
 
