@@ -11,15 +11,6 @@
 
 namespace {
 
-// What the application manifest must ask for: per-monitor DPI awareness (version 2 first),
-// visual styles and no elevation.
-constexpr std::string_view manifestEntries[] = {
-    "PerMonitorV2, PerMonitor",
-    "true/pm",
-    "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
-    "level=\"asInvoker\"",
-};
-
 bool check(bool holds, const char* what) {
     if (!holds) {
         std::fprintf(stderr, "window_probe: %s\n", what);
@@ -41,7 +32,11 @@ int wmain(int argc, wchar_t* argv[]) {
         static_cast<const char*>(LockResource(LoadResource(file, found))),
         found != nullptr ? SizeofResource(file, found) : 0);
     bool passed = true;
-    for (const std::string_view entry : manifestEntries) {
+    // Per-monitor DPI awareness (version 2 first), visual styles and no elevation.
+    for (const std::string_view entry :
+         {"PerMonitorV2, PerMonitor", "true/pm",
+          "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+          "level=\"asInvoker\""}) {
         passed &= check(manifest.find(entry) != std::string_view::npos,
                         "the application manifest lacks an entry");
     }

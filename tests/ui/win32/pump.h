@@ -51,12 +51,6 @@ inline WPARAM pump() {
     return status;
 }
 
-// The modal window open over owner, if any.
-inline HWND shownOver(HWND owner) {
-    HWND popup = GetLastActivePopup(owner);
-    return popup == owner || !IsWindowVisible(popup) ? nullptr : popup;
-}
-
 // show opens a modal window over owner; each step then acts on it from its own loop, one per
 // timer message, which comes only once the queue is empty, so each step sees the work of the one
 // before it done. A window still open 5 s later is closed.
@@ -72,7 +66,8 @@ inline void drive(HWND owner, const std::function<void(HWND)>& show, std::vector
     nextStep = ticks = 0;
     const UINT_PTR timer =
         SetTimer(nullptr, 0, USER_TIMER_MINIMUM, [](HWND, UINT, UINT_PTR, DWORD) {
-            HWND shown = shownOver(driven);
+            HWND popup = GetLastActivePopup(driven);
+            HWND shown = popup != driven && IsWindowVisible(popup) ? popup : nullptr;
             if (shown != nullptr && nextStep < steps.size()) {
                 steps[nextStep++](shown);
             } else if (++ticks > 500 && shown != nullptr) {

@@ -18,11 +18,8 @@ using namespace sumora;
 using namespace sumora::win32;
 using dialogs::pixels;
 
-HWND owner() {
-    static HWND window = CreateWindowW(L"BUTTON", L"Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                       300, 200, nullptr, nullptr, nullptr, nullptr);
-    return window;
-}
+const HWND owner = CreateWindowW(L"BUTTON", L"Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
+                                 200, nullptr, nullptr, nullptr, nullptr);
 
 std::vector<HWND> descendants(HWND dialog) {
     std::vector<HWND> found;
@@ -119,10 +116,9 @@ TEST(Win32Dialogs, WalkOfEachTableThenOkEnterEscapeAltOOrClose) {
     for (const Dialog* under : {&about, &bugs}) {
         for (const auto& [name, close] : closings) {
             SCOPED_TRACE(std::string(under->window.caption) + ", " + name);
-            SetFocus(owner());
-            drive(owner(), under->show, {[&](HWND dialog) { walk(dialog, *under); }, close});
-            EXPECT_EQ(shownOver(owner()), nullptr);
-            EXPECT_EQ(GetFocus(), owner());
+            SetFocus(owner);
+            drive(owner, under->show, {[&](HWND dialog) { walk(dialog, *under); }, close});
+            EXPECT_EQ(GetFocus(), owner);
         }
     }
 }
@@ -133,7 +129,7 @@ TEST(Win32Dialogs, LinkIsBlueRedAfterItsClickAndBlueAgainWhenReopened) {
                   platform::regSz, {tool.begin(), tool.end()});
     fake.existingFiles.insert(tool);
     const auto link = [](HWND dialog) { return descendants(dialog).back(); };
-    drive(owner(), about.show,
+    drive(owner, about.show,
           {[&](HWND dialog) {
                EXPECT_EQ(painted(dialog, link(dialog), WM_CTLCOLORSTATIC), RGB(0, 0, 255));
                SendMessageW(dialog, WM_SETCURSOR, reinterpret_cast<WPARAM>(link(dialog)),
@@ -152,7 +148,7 @@ TEST(Win32Dialogs, LinkIsBlueRedAfterItsClickAndBlueAgainWhenReopened) {
                EXPECT_TRUE(fake.messageBoxes.empty());
                PostMessageW(dialog, WM_CLOSE, 0, 0);
            }});
-    drive(owner(), about.show, {[&](HWND dialog) {
+    drive(owner, about.show, {[&](HWND dialog) {
               EXPECT_EQ(painted(dialog, link(dialog), WM_CTLCOLORSTATIC), RGB(0, 0, 255));
               PostMessageW(dialog, WM_CLOSE, 0, 0);
           }});
