@@ -56,28 +56,28 @@ inline WPARAM pump() {
 // before it done. A window still open 5 s later is closed.
 using Step = std::function<void(HWND shown)>;
 inline HWND driven = nullptr;
-inline std::vector<Step> steps;
-inline std::size_t nextStep = 0;
-inline int ticks = 0;
+inline std::vector<Step> drivenSteps;
+inline std::size_t nextDrivenStep = 0;
+inline int idleTicks = 0;
 
 inline void drive(HWND owner, const std::function<void(HWND)>& show, std::vector<Step> script) {
     driven = owner;
-    steps = std::move(script);
-    nextStep = ticks = 0;
+    drivenSteps = std::move(script);
+    nextDrivenStep = idleTicks = 0;
     const UINT_PTR timer =
         SetTimer(nullptr, 0, USER_TIMER_MINIMUM, [](HWND, UINT, UINT_PTR, DWORD) {
             HWND popup = GetLastActivePopup(driven);
             HWND shown = popup != driven && IsWindowVisible(popup) ? popup : nullptr;
-            if (shown != nullptr && nextStep < steps.size()) {
-                steps[nextStep++](shown);
-            } else if (++ticks > 500 && shown != nullptr) {
+            if (shown != nullptr && nextDrivenStep < drivenSteps.size()) {
+                drivenSteps[nextDrivenStep++](shown);
+            } else if (++idleTicks > 500 && shown != nullptr) {
                 ADD_FAILURE() << "the modal window stayed open";
                 EndDialog(shown, 0);
             }
         });
     show(owner);
     KillTimer(nullptr, timer);
-    EXPECT_EQ(nextStep, steps.size()) << "steps left when the modal window closed";
+    EXPECT_EQ(nextDrivenStep, drivenSteps.size()) << "steps left when the modal window closed";
 }
 
 }  // namespace sumora::win32
