@@ -11,43 +11,6 @@
 
 namespace {
 
-constexpr DWORD windowTimeoutMs = 30'000;
-constexpr DWORD exitTimeoutMs = 10'000;
-
-HWND waitForWindow(const PROCESS_INFORMATION& process, const wchar_t* title) {
-    const ULONGLONG deadline = GetTickCount64() + windowTimeoutMs;
-    while (GetTickCount64() < deadline &&
-           WaitForSingleObject(process.hProcess, 20) == WAIT_TIMEOUT) {
-        const HWND window = FindWindowW(nullptr, title);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == process.dwProcessId && IsWindowVisible(window)) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
-// What the application manifest must ask for: per-monitor DPI awareness (version 2 first),
-// visual styles and no elevation.
-constexpr std::string_view manifestEntries[] = {
-    "PerMonitorV2, PerMonitor",
-    "true/pm",
-    "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
-    "level=\"asInvoker\"",
-};
-
-std::string_view manifestOf(const wchar_t* program) {
-    const HMODULE file = LoadLibraryExW(program, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    const HRSRC found =
-        file != nullptr ? FindResourceW(file, MAKEINTRESOURCEW(1), RT_MANIFEST) : nullptr;
-    if (found == nullptr) {
-        return {};
-    }
-    return {static_cast<const char*>(LockResource(LoadResource(file, found))),
-            SizeofResource(file, found)};
-}
-
 bool check(bool holds, const char* what) {
     if (!holds) {
         std::fprintf(stderr, "window_probe: %s\n", what);
@@ -62,11 +25,18 @@ int wmain(int argc, wchar_t* argv[]) {
         std::fputs("usage: window_probe PROGRAM TITLE WIDTH HEIGHT\n", stderr);
         return 2;
     }
-    const int width = _wtoi(argv[3]);
-    const int height = _wtoi(argv[4]);
-    const std::string_view manifest = manifestOf(argv[1]);
+    const HMODULE file = LoadLibraryExW(argv[1], nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HRSRC found =
+        file != nullptr ? FindResourceW(file, MAKEINTRESOURCEW(1), RT_MANIFEST) : nullptr;
+    const std::string_view manifest(
+        static_cast<const char*>(LockResource(LoadResource(file, found))),
+        found != nullptr ? SizeofResource(file, found) : 0);
     bool passed = true;
-    for (const std::string_view entry : manifestEntries) {
+    // Per-monitor DPI awareness (version 2 first), visual styles and no elevation.
+    for (const std::string_view entry :
+         {"PerMonitorV2, PerMonitor", "true/pm",
+          "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+          "level=\"asInvoker\""}) {
         passed &= check(manifest.find(entry) != std::string_view::npos,
                         "the application manifest lacks an entry");
     }
@@ -74,29 +44,32 @@ int wmain(int argc, wchar_t* argv[]) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(argv[1], commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        std::fprintf(stderr, "window_probe: cannot start the program (error %lu)\n",
-                     GetLastError());
+    if (!check(CreateProcessW(argv[1], commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              nullptr, &startup, &process),
+               "cannot start the program")) {
         return 1;
     }
-    const HWND window = waitForWindow(process, argv[2]);
-    passed &= check(window != nullptr, "no visible window with that title");
-    if (window != nullptr) {
-        RECT client{};
-        GetClientRect(window, &client);
-        passed &= check(client.right == width && client.bottom == height, "wrong client size");
-        PostMessageW(window, WM_CLOSE, 0, 0);
+    // The program's own visible window with that title, within 30 s.
+    HWND window = nullptr;
+    DWORD owner = 0;
+    for (int tries = 0; tries < 1500 && owner != process.dwProcessId &&
+                        WaitForSingleObject(process.hProcess, 20) == WAIT_TIMEOUT;
+         ++tries) {
+        window = FindWindowW(nullptr, argv[2]);
+        GetWindowThreadProcessId(window, &owner);
+        owner = IsWindowVisible(window) ? owner : 0;
     }
+    RECT client{};
+    passed &= check(owner == process.dwProcessId, "no visible window with that title") &&
+              check(GetClientRect(window, &client) && client.right == _wtoi(argv[3]) &&
+                        client.bottom == _wtoi(argv[4]),
+                    "wrong client size");
+    PostMessageW(owner == process.dwProcessId ? window : nullptr, WM_CLOSE, 0, 0);
     DWORD status = STILL_ACTIVE;
-    const bool ended = WaitForSingleObject(process.hProcess, exitTimeoutMs) == WAIT_OBJECT_0;
+    const bool ended = WaitForSingleObject(process.hProcess, 10'000) == WAIT_OBJECT_0;
     GetExitCodeProcess(process.hProcess, &status);
-    passed &= check(ended, "the program did not end after WM_CLOSE");
-    passed &= check(!ended || status == 0, "the program ended with a status other than 0");
-    if (!ended) {
-        TerminateProcess(process.hProcess, 1);
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    passed &= check(ended, "the program did not end after WM_CLOSE") &&
+              check(status == 0, "the program ended with a status other than 0");
+    TerminateProcess(process.hProcess, 1);
     return passed ? 0 : 1;
 }

@@ -2,64 +2,24 @@
 // walk of both tables, every way of closing, the link and System Info through a recording
 // platform.
 
-#include <gtest/gtest.h>
-#include <windows.h>
-
-#include <cmath>
-#include <functional>
 #include <map>
 #include <span>
-#include <string>
-#include <vector>
 
 #include "tests/platform/fake_platform.h"
+#include "tests/ui/win32/pump.h"
 #include "ui/forms/about_actions.h"
 #include "ui/forms/dialog_controls.h"
 #include "ui/win32/dialogs/about_dialog.h"
 #include "ui/win32/dialogs/bugs_dialog.h"
-#include "ui/win32/wide_text.h"
 
 namespace {
 
 using namespace sumora;
+using namespace sumora::win32;
 using dialogs::pixels;
-using Step = std::function<void(HWND dialog)>;
 
-HWND owner() {
-    static HWND window = CreateWindowW(L"BUTTON", L"Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                       300, 200, nullptr, nullptr, nullptr, nullptr);
-    return window;
-}
-
-HWND shownDialog() {
-    HWND popup = GetLastActivePopup(owner());
-    return popup == owner() || !IsWindowVisible(popup) ? nullptr : popup;
-}
-
-// One step per timer message, which comes only once the queue is empty, so each step sees the
-// work of the one before it done. A dialog still open 5 s later is closed.
-std::vector<Step> steps;
-std::size_t nextStep = 0;
-int ticks = 0;
-
-void drive(const std::function<void(HWND)>& show, std::vector<Step> script) {
-    SetFocus(owner());
-    steps = std::move(script);
-    nextStep = ticks = 0;
-    const UINT_PTR timer =
-        SetTimer(nullptr, 0, USER_TIMER_MINIMUM, [](HWND, UINT, UINT_PTR, DWORD) {
-            HWND dialog = shownDialog();
-            if (dialog != nullptr && nextStep < steps.size()) {
-                steps[nextStep++](dialog);
-            } else if (++ticks > 500 && dialog != nullptr) {
-                ADD_FAILURE() << "the dialog stayed open";
-                EndDialog(dialog, 0);
-            }
-        });
-    show(owner());
-    KillTimer(nullptr, timer);
-    EXPECT_EQ(nextStep, steps.size()) << "steps left when the dialog closed";
-}
+const HWND owner = CreateWindowW(L"BUTTON", L"Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
+                                 200, nullptr, nullptr, nullptr, nullptr);
 
 std::vector<HWND> descendants(HWND dialog) {
     std::vector<HWND> found;
@@ -71,12 +31,6 @@ std::vector<HWND> descendants(HWND dialog) {
         },
         reinterpret_cast<LPARAM>(&found));
     return found;
-}
-
-std::wstring textOf(HWND window) {
-    wchar_t text[256]{};
-    GetWindowTextW(window, text, 256);
-    return text;
 }
 
 // What the dialog gives a control to paint with: its text colour, or its top-left pixel.
@@ -95,13 +49,11 @@ COLORREF painted(HWND dialog, HWND control, UINT message) {
 platform::FakePlatform fake;
 
 const struct Dialog {
-    const char* name;
     std::function<void(HWND)> show;
     const dialogs::WindowAttributes& window;
     std::span<const dialogs::Control> controls;
-} about{"About", [](HWND o) { win32::showAboutDialog(o, fake); }, dialogs::aboutWindow,
-        dialogs::aboutControls},
-    bugs{"Bugs", win32::showBugsDialog, dialogs::bugsWindow, dialogs::bugsControls};
+} about{[](HWND o) { showAboutDialog(o, fake); }, dialogs::aboutWindow, dialogs::aboutControls},
+    bugs{showBugsDialog, dialogs::bugsWindow, dialogs::bugsControls};
 
 void walk(HWND dialog, const Dialog& under) {
     // Texts that the dialogs set when they load, the top-left pixel of each picture and line.
@@ -113,23 +65,19 @@ void walk(HWND dialog, const Dialog& under) {
                                                       {"Line1", GetSysColor(COLOR_WINDOWTEXT)}};
     RECT box{};
     GetClientRect(dialog, &box);
-    EXPECT_EQ(box.right * 10000 + box.bottom,
-              pixels(under.window.clientWidth) * 10000 + pixels(under.window.clientHeight));
-    EXPECT_EQ(textOf(dialog), win32::widen(under.window.caption));
+    EXPECT_EQ(box.right, pixels(under.window.clientWidth));
+    EXPECT_EQ(box.bottom, pixels(under.window.clientHeight));
+    EXPECT_EQ(textOf(dialog), under.window.caption);
     const std::vector<HWND> all = descendants(dialog);
     ASSERT_EQ(all.size(), under.controls.size());
     std::vector<HWND> tabOrder;
     for (std::size_t row = 0; row < all.size(); ++row) {
         const dialogs::Control& control = under.controls[row];
         SCOPED_TRACE(control.objectName);
-        HWND parent = GetParent(all[row]);
-        EXPECT_EQ(textOf(parent), control.container.empty() ? textOf(dialog) : L"");
-        GetWindowRect(all[row], &box);
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&box), 2);
+        EXPECT_EQ(textOf(GetParent(all[row])), control.container.empty() ? textOf(dialog) : "");
         const int height = control.kind == dialogs::Kind::line ? 1 : pixels(control.h);
-        EXPECT_EQ(
-            std::vector({box.left, box.top, box.right - box.left, box.bottom - box.top}),
-            std::vector<LONG>({pixels(control.x), pixels(control.y), pixels(control.w), height}));
+        EXPECT_EQ(placeOf(all[row]), std::vector<LONG>({pixels(control.x), pixels(control.y),
+                                                        pixels(control.w), height}));
         EXPECT_EQ(GetWindowLongW(all[row], GWL_EXSTYLE) & WS_EX_CLIENTEDGE ? dialogs::Border::sunken
                   : GetWindowLongW(all[row], GWL_STYLE) & WS_BORDER        ? dialogs::Border::single
                                                                            : dialogs::Border::none,
@@ -141,15 +89,9 @@ void walk(HWND dialog, const Dialog& under) {
             continue;
         }
         const auto text = loaded.find(control.objectName);
-        EXPECT_EQ(textOf(all[row]),
-                  win32::widen(text == loaded.end() ? control.text : text->second));
-        LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(all[row], WM_GETFONT, 0, 0)), sizeof font,
-                   &font);
+        EXPECT_EQ(textOf(all[row]), text == loaded.end() ? control.text : text->second);
         if (control.kind != dialogs::Kind::line) {
-            EXPECT_EQ(font.lfFaceName, win32::widen(control.font.family));
-            EXPECT_EQ(font.lfHeight, -std::lround(control.font.pointSize * 96 / 72));
-            EXPECT_EQ(font.lfWeight, control.font.bold ? FW_BOLD : FW_NORMAL);
+            expectFont(all[row], control.font);
         }
         if (control.kind == dialogs::Kind::button) {
             tabOrder.push_back(all[row]);
@@ -173,11 +115,10 @@ TEST(Win32Dialogs, WalkOfEachTableThenOkEnterEscapeAltOOrClose) {
     };
     for (const Dialog* under : {&about, &bugs}) {
         for (const auto& [name, close] : closings) {
-            SCOPED_TRACE(std::string(under->name) + ", " + name);
-            SetFocus(nullptr);
-            drive(under->show, {[&](HWND dialog) { walk(dialog, *under); }, close});
-            EXPECT_EQ(shownDialog(), nullptr);
-            EXPECT_EQ(GetFocus(), owner());
+            SCOPED_TRACE(std::string(under->window.caption) + ", " + name);
+            SetFocus(owner);
+            drive(owner, under->show, {[&](HWND dialog) { walk(dialog, *under); }, close});
+            EXPECT_EQ(GetFocus(), owner);
         }
     }
 }
@@ -188,7 +129,7 @@ TEST(Win32Dialogs, LinkIsBlueRedAfterItsClickAndBlueAgainWhenReopened) {
                   platform::regSz, {tool.begin(), tool.end()});
     fake.existingFiles.insert(tool);
     const auto link = [](HWND dialog) { return descendants(dialog).back(); };
-    drive(about.show,
+    drive(owner, about.show,
           {[&](HWND dialog) {
                EXPECT_EQ(painted(dialog, link(dialog), WM_CTLCOLORSTATIC), RGB(0, 0, 255));
                SendMessageW(dialog, WM_SETCURSOR, reinterpret_cast<WPARAM>(link(dialog)),
@@ -207,7 +148,7 @@ TEST(Win32Dialogs, LinkIsBlueRedAfterItsClickAndBlueAgainWhenReopened) {
                EXPECT_TRUE(fake.messageBoxes.empty());
                PostMessageW(dialog, WM_CLOSE, 0, 0);
            }});
-    drive(about.show, {[&](HWND dialog) {
+    drive(owner, about.show, {[&](HWND dialog) {
               EXPECT_EQ(painted(dialog, link(dialog), WM_CTLCOLORSTATIC), RGB(0, 0, 255));
               PostMessageW(dialog, WM_CLOSE, 0, 0);
           }});

@@ -1,0 +1,232 @@
+// The main window, shown and driven with real messages from its own queue: its layout, its keys
+// and its menu entries.
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+#include "tests/platform/fake_platform.h"
+#include "tests/ui/win32/pump.h"
+#include "ui/forms/dialog_controls.h"
+#include "ui/forms/main_window_controls.h"
+#include "ui/forms/menu_messages.h"
+#include "ui/win32/field_drawing.h"
+#include "ui/win32/main_window.h"
+#include "ui/win32/menu_bar.h"
+
+namespace sumora::win32 {
+namespace {
+
+// The real window, shown, with a platform that answers message boxes at once. Messages are
+// posted as the keyboard posts them and the queue is pumped until it is empty.
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override { open(); }
+
+    // A fresh window, so that every case starts from the state a user meets at start-up.
+    void open() {
+        window.reset();
+        window = std::make_unique<MainWindow>(platform);
+        window->showCentred(SW_SHOW);
+        pump();
+    }
+
+    HWND key(std::string_view name) const {
+        const auto* found = std::ranges::find(ui::keyControls, name, &ui::KeyControl::objectName);
+        return found != ui::keyControls.end() ? window->key(found->key) : nullptr;
+    }
+
+    std::string focusName() const {
+        const auto* found = std::ranges::find_if(ui::keyControls, [this](const ui::KeyControl& c) {
+            return window->key(c.key) == GetFocus();
+        });
+        return found != ui::keyControls.end() ? std::string(found->objectName) : "";
+    }
+
+    std::string text(Label label) const { return textOf(window->label(label)); }
+
+    // Steps, separated by blanks: a single character is typed on the focused key; Enter, Space,
+    // Escape, Tab, ShiftTab, CtrlC and CtrlInsert are those keys; click:NAME and focus:NAME act
+    // on the named key.
+    void play(std::string_view steps) {
+        while (!steps.empty()) {
+            const std::string_view step = steps.substr(0, steps.find(' '));
+            steps.remove_prefix(std::min(step.size() + 1, steps.size()));
+            // The modifiers held, as GetKeyState reads them, until the next step.
+            BYTE keys[256]{};
+            GetKeyboardState(keys);
+            keys[VK_SHIFT] = step == "ShiftTab" ? 0x80 : 0;
+            keys[VK_CONTROL] = step.starts_with("Ctrl") ? 0x80 : 0;
+            SetKeyboardState(keys);
+            if (step.starts_with("click:")) {
+                SendMessageW(key(step.substr(6)), BM_CLICK, 0, 0);
+            } else if (step.starts_with("focus:")) {
+                SetFocus(key(step.substr(6)));
+            } else if (step.size() == 1) {
+                PostMessageW(GetFocus(), WM_CHAR, static_cast<WPARAM>(step.front()), 1);
+            } else {
+                const WPARAM virtualKey = step == "Enter"        ? VK_RETURN
+                                          : step == "Space"      ? VK_SPACE
+                                          : step == "Escape"     ? VK_ESCAPE
+                                          : step == "CtrlC"      ? 'C'
+                                          : step == "CtrlInsert" ? VK_INSERT
+                                                                 : VK_TAB;
+                PostMessageW(GetFocus(), WM_KEYDOWN, virtualKey, 1);
+                PostMessageW(GetFocus(), WM_KEYUP, virtualKey, 0xC0000001);
+            }
+            pump();
+        }
+    }
+
+    platform::FakePlatform platform;
+    std::unique_ptr<MainWindow> window;
+};
+
+// At 96 DPI a twip table position is a pixel position, rounded like ui::pixels.
+std::vector<LONG> tablePlace(const auto& row) {
+    return {ui::pixels(row.x), ui::pixels(row.y), ui::pixels(row.w), ui::pixels(row.h)};
+}
+
+// The title and the client size are checked from outside, on the built program.
+TEST_F(MainWindowTest, EveryControlHasItsTablePlaceCaptionAndFontAt96Dpi) {
+    ASSERT_EQ(GetDpiForWindow(window->handle()), 96U) << "the table walk is for 96 DPI";
+    EXPECT_EQ(GetWindowLongW(window->handle(), GWL_STYLE) &
+                  (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+              0);
+    for (const ui::KeyControl& control : ui::keyControls) {
+        SCOPED_TRACE(std::string(control.objectName));
+        HWND key = window->key(control.key);
+        EXPECT_EQ(placeOf(key), tablePlace(control));
+        EXPECT_EQ(textOf(key), control.caption);
+        expectFont(key, control.font);
+        EXPECT_NE(GetWindowLongW(key, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON) << "default";
+    }
+    for (const ui::LabelControl& control : ui::labelControls) {
+        SCOPED_TRACE(std::string(control.objectName));
+        EXPECT_EQ(placeOf(window->label(control.label)), tablePlace(control));
+        expectFont(window->label(control.label), control.font);
+    }
+    // Drawn on top: the operator indicator over the left end of the display.
+    EXPECT_EQ(ChildWindowFromPoint(window->handle(), POINT{ui::pixels(200), ui::pixels(100)}),
+              window->label(Label::lblOp));
+}
+
+// The engine keeps an entry short, so the texts are written to the field as the view writes them.
+TEST_F(MainWindowTest, TheDisplayDrawsALongTextSmallerOrElidedClearOfTheIndicator) {
+    const std::tuple<std::string_view, bool, bool> cases[] = {
+        {"12345678901234", false, false},
+        {"1234567890123456789012345678", true, false},
+        {"12345678901234567890123456789012345678901234567890", true, true},
+    };
+    const ui::LabelControl& display = ui::labelControls[0];
+    HWND field = window->label(Label::lblDisp);
+    for (const auto& [text, smaller, elided] : cases) {
+        SCOPED_TRACE(std::string(text));
+        SetWindowTextW(field, widen(text).c_str());
+        HDC dc = GetDC(field);
+        const ui::FittedText drawn = fittedText(field, display, dc, 96);
+        RECT free = freeRect(field, display, dc, 96);
+        ReleaseDC(field, dc);
+        EXPECT_EQ(drawn.pointSize < display.font.pointSize, smaller) << drawn.pointSize;
+        EXPECT_LE(drawn.pointSize, display.font.pointSize);
+        EXPECT_EQ(drawn.text.starts_with(ui::ellipsis), elided) << drawn.text;
+        EXPECT_TRUE(drawn.text.ends_with(text.substr(text.size() - 10))) << drawn.text;
+        MapWindowPoints(field, nullptr, reinterpret_cast<POINT*>(&free), 2);
+        RECT indicator{};
+        GetWindowRect(window->label(Label::lblOp), &indicator);
+        EXPECT_GE(free.left, indicator.right);
+    }
+}
+
+TEST_F(MainWindowTest, TypedKeysReachTheEngineThroughTheFocusedKey) {
+    const std::string_view locked = "Can't Divide Zero (0)";
+    // Steps (see play), then the display, the indicator, the focused key and the clipboard.
+    const std::array<std::string_view, 5> cases[] = {
+        {"", "0", "", "cmdNum0", ""},
+        {"1 2 * 3 focus:cmdEq Enter", "36", "=", "cmdEq", ""},
+        {"7 + 5 click:cmdEq", "12", "=", "cmdEq", ""},
+        {"3 Enter", "33", "", "cmdNum3", ""},  // Enter on a digit presses only that digit
+        {"4 Space", "44", "", "cmdNum4", ""},
+        {"8 + Escape", "0", "", "cmdNum0", ""},          // Escape on an operator clears all
+        {"5 focus:cmdPi Escape", "5", "", "cmdPi", ""},  // but not on pi
+        {"6 a", "6", "", "cmdNum6", ""},
+        {"1 2 3 4 5 6 7 8 9 . 5 CtrlC", "123456789.5", "", "cmdNum5", "123456789.5"},
+        {"4 . 5 CtrlInsert", "4.5", "", "cmdNum5", "4.5"},
+        // The error lock leaves only AC enabled, and the focus on it.
+        {"1 / 0 focus:cmdEq Enter", locked, "E", "cmdAC", ""},
+        {"1 / 0 focus:cmdEq Enter Tab 5", locked, "E", "cmdAC", ""},
+        {"1 / 0 focus:cmdEq Enter Enter", "0", "", "cmdNum0", ""},  // Enter on AC clears all
+    };
+    for (const auto& [script, display, indicator, focus, copied] : cases) {
+        SCOPED_TRACE(std::string(script));
+        open();
+        OpenClipboard(nullptr);
+        EmptyClipboard();
+        CloseClipboard();
+        play(script);
+        EXPECT_EQ(text(Label::lblDisp), display);
+        EXPECT_EQ(text(Label::lblOp), indicator);
+        EXPECT_EQ(focusName(), focus);
+        for (const ui::KeyControl& control : ui::keyControls) {
+            EXPECT_EQ(IsWindowEnabled(window->key(control.key)) != FALSE,
+                      display != locked || control.key == Key::cmdAC)
+                << control.objectName;
+        }
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        EXPECT_EQ(data != nullptr ? narrow(static_cast<const wchar_t*>(GlobalLock(data))) : "",
+                  copied);
+        GlobalUnlock(data);
+        CloseClipboard();
+    }
+}
+
+TEST_F(MainWindowTest, TabAndShiftTabFollowTheTableAndWrap) {
+    const std::size_t count = ui::keyControls.size();
+    for (std::size_t step = 1; step <= 2 * count; ++step) {
+        play(step <= count ? "Tab" : "ShiftTab");
+        EXPECT_EQ(focusName(),
+                  ui::keyControls[(step <= count ? step : 2 * count - step) % count].objectName)
+            << "step " << step;
+    }
+}
+
+// Save, Print and License show their boxes, Bugs Fix and About their modal dialogs, and each
+// gives the focus back; Exit, last, closes the window and ends the loop with status 0.
+TEST_F(MainWindowTest, MenuEntriesShowTheirBoxOrDialogOrEndTheLoop) {
+    const std::tuple<std::string_view, const ui::MenuMessage*, std::string_view> cases[] = {
+        {"mSave", &ui::saveMessage, ""},
+        {"mPrint", &ui::printMessage, ""},
+        {"mLicense", &ui::licenseMessage, ""},
+        {"mBugs", nullptr, dialogs::bugsWindow.caption},
+        {"mAbout", nullptr, dialogs::aboutWindow.caption},
+        {"mExit", nullptr, ""},
+    };
+    for (const auto& [entry, message, title] : cases) {
+        SCOPED_TRACE(std::string(entry));
+        play("7");
+        platform.messageBoxes.clear();
+        const Step closeDialog = [&](HWND shown) {
+            EXPECT_EQ(textOf(shown), title);
+            EXPECT_FALSE(IsWindowEnabled(window->handle())) << "not modal";
+            PostMessageW(shown, WM_CLOSE, 0, 0);
+        };
+        drive(
+            window->handle(),
+            [&](HWND owner) { SendMessageW(owner, WM_COMMAND, menuCommandId(entry), 0); },
+            title.empty() ? std::vector<Step>{} : std::vector{closeDialog});
+        using Box = platform::FakePlatform::MessageBoxCall;
+        EXPECT_EQ(
+            platform.messageBoxes,
+            (message == nullptr ? std::vector<Box>{}
+                                : std::vector<Box>{{std::string(message->prompt), message->style,
+                                                    std::string(message->title)}}));
+        const bool exits = entry == "mExit";
+        EXPECT_EQ(pump(), exits ? 0U : static_cast<WPARAM>(-1));
+        EXPECT_EQ(window->handle() == nullptr, exits);
+        EXPECT_EQ(focusName(), exits ? "" : "cmdNum7");
+    }
+}
+
+}  // namespace
+}  // namespace sumora::win32
