@@ -32,13 +32,10 @@ TEST(AboutActionsTest, ReadsTheToolsPathAndStartsItOnlyWhenUsable) {
             ASSERT_EQ(key->status(), ERROR_SUCCESS);
         }
         NotingPlatform system;
-        test::checkToolLookup(
-            system, c, system.messageBoxes,
-            [&] {
-                return c.starts ? probeReport(tool) == '"' + tool + '"'
-                                : std::filesystem::exists(tool + ".ran");
-            },
-            [&] { return system.openKeys; });
+        test::checkToolLookup(system, c, [&] {
+            return c.starts ? probeReport(tool) == '"' + tool + '"'
+                            : std::filesystem::exists(tool + ".ran");
+        });
     }
 }
 

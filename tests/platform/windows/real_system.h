@@ -121,7 +121,7 @@ inline std::optional<std::string> probeReport(const std::string& program) {
 class NotingPlatform final : public Platform {
 public:
     std::vector<FakePlatform::MessageBoxCall> messageBoxes;
-    std::size_t openKeys = 0;
+    std::size_t openKeyCount() const { return openKeys_; }
 
     void messageBox(std::string_view prompt, MessageStyle style, std::string_view title) override {
         messageBoxes.push_back({std::string(prompt), style, std::string(title)});
@@ -129,7 +129,7 @@ public:
     long regOpenKeyEx(RegKey root, const std::string& subKey, std::uint32_t options,
                       std::uint32_t access, RegKey& result) override {
         const long status = real_.regOpenKeyEx(root, subKey, options, access, result);
-        openKeys += status == errorSuccess ? 1 : 0;
+        openKeys_ += status == errorSuccess ? 1 : 0;
         return status;
     }
     long regQueryValueEx(RegKey key, const std::string& valueName, std::uint32_t& type,
@@ -138,7 +138,7 @@ public:
     }
     long regCloseKey(RegKey key) override {
         const long status = real_.regCloseKey(key);
-        openKeys -= status == errorSuccess ? 1 : 0;
+        openKeys_ -= status == errorSuccess ? 1 : 0;
         return status;
     }
     std::intptr_t shellOpen(const std::string& link) override { return real_.shellOpen(link); }
@@ -147,6 +147,7 @@ public:
 
 private:
     WindowsPlatform real_;
+    std::size_t openKeys_ = 0;
 };
 
 }  // namespace sumora::platform::test

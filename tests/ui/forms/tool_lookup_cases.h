@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,12 +48,9 @@ inline std::vector<ToolLookupCase> toolLookupCases(const std::string& tool) {
     };
 }
 
-// Runs a row on `platform`, whose registry already holds the row's value; `started` tells whether
-// the tool ran; `messageBoxes` and `openKeys` are what the platform recorded.
-inline void checkToolLookup(platform::Platform& platform, const ToolLookupCase& c,
-                            const std::vector<platform::FakePlatform::MessageBoxCall>& messageBoxes,
-                            const std::function<bool()>& started,
-                            const std::function<std::size_t()>& openKeys) {
+// Runs a row on `platform`, the fake or the noting one, whose registry already holds the row's
+// value; `started` tells whether the tool ran.
+void checkToolLookup(auto& platform, const ToolLookupCase& c, const auto& started) {
     std::string text = "before";
     if (c.found) {
         EXPECT_EQ(GetKeyValue(platform, platform::hkeyLocalMachine, toolKey, "PATH", text),
@@ -65,12 +61,12 @@ inline void checkToolLookup(platform::Platform& platform, const ToolLookupCase& 
     }
     EXPECT_EQ(text, c.text);
     StartSysInfo(platform);
-    EXPECT_EQ(openKeys(), 0U) << "a key was left open";
+    EXPECT_EQ(platform.openKeyCount(), 0U) << "a key was left open";
     EXPECT_EQ(started(), c.starts);
     using Boxes = std::vector<platform::FakePlatform::MessageBoxCall>;
     const Boxes unavailable{
         {"System Information Is Unavailable At This Time", MessageStyle::okOnly, "Sumora"}};
-    EXPECT_EQ(messageBoxes, c.starts ? Boxes{} : unavailable);
+    EXPECT_EQ(platform.messageBoxes, c.starts ? Boxes{} : unavailable);
 }
 
 }  // namespace sumora::dialogs::test
