@@ -116,16 +116,12 @@ inline std::optional<std::string> probeReport(const std::string& program) {
     return std::nullopt;
 }
 
-// The real Win32 calls, with the keys still open counted; message boxes are only noted, since
-// nobody would close them.
-class NotingPlatform final : public Platform {
+// The real Win32 calls, with the keys still open counted; message boxes are only noted, as the
+// fake does, since nobody would close them.
+class NotingPlatform final : public FakePlatform {
 public:
-    std::vector<FakePlatform::MessageBoxCall> messageBoxes;
     std::size_t openKeyCount() const { return openKeys_; }
 
-    void messageBox(std::string_view prompt, MessageStyle style, std::string_view title) override {
-        messageBoxes.push_back({std::string(prompt), style, std::string(title)});
-    }
     long regOpenKeyEx(RegKey root, const std::string& subKey, std::uint32_t options,
                       std::uint32_t access, RegKey& result) override {
         const long status = real_.regOpenKeyEx(root, subKey, options, access, result);

@@ -40,14 +40,11 @@ TEST(AboutActionsTest, FirstToolLookupReadsEachTypeAndSize) {
 TEST(AboutActionsTest, SecondToolLookupAndFailedStart) {
     const struct Case {
         std::string_view name;
-        bool firstLookup;
-        std::set<std::string> files;
-        bool startSucceeds;
-        std::vector<std::string> wantStarts;
+        bool firstLookup, toolThere, startSucceeds;
     } cases[] = {
-        {"failed start is not retried", true, {toolFile}, false, {toolFile}},
-        {"second lookup with the tool file", false, {toolFile}, true, {toolFile}},
-        {"second lookup without it", false, {}, true, {}},
+        {"failed start is not retried", true, true, false},
+        {"second lookup with the tool file", false, true, true},
+        {"second lookup without it", false, false, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -56,14 +53,14 @@ TEST(AboutActionsTest, SecondToolLookupAndFailedStart) {
             fake.setValue(hkeyLocalMachine, test::toolKey, "PATH", platform::regSz, toolFile);
         }
         fake.setValue(hkeyLocalMachine, folderKey, "MSINFO", platform::regSz, toolFolder);
-        fake.existingFiles = c.files;
+        fake.existingFiles = c.toolThere ? std::set{toolFile} : std::set<std::string>{};
         fake.startSucceeds = c.startSucceeds;
 
         StartSysInfo(fake);
 
-        EXPECT_EQ(fake.programStarts, c.wantStarts);
-        const bool started = !c.wantStarts.empty() && c.startSucceeds;
-        EXPECT_EQ(fake.messageBoxes.size(), started ? 0U : 1U);
+        EXPECT_EQ(fake.programStarts,
+                  c.toolThere ? std::vector{toolFile} : std::vector<std::string>{});
+        EXPECT_EQ(fake.messageBoxes.size(), c.toolThere && c.startSucceeds ? 0U : 1U);
         EXPECT_EQ(fake.openKeyCount(), 0U);
     }
 }
