@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <sddl.h>
@@ -28,8 +30,7 @@ inline bool underWine() {
 // A fresh folder under the user's temporary folder, removed with all it holds at the end.
 struct ScratchFolder {
     explicit ScratchFolder(const std::string& name)
-        : path((std::filesystem::temp_directory_path() / name).string() + ' ' +
-               std::to_string(GetCurrentProcessId())) {
+        : path((std::filesystem::temp_directory_path() / name).string()) {
         std::filesystem::create_directories(path);
     }
     // A program started from the folder may still be running for a moment, and its file cannot
@@ -52,19 +53,17 @@ public:
     ScratchKey(std::string path, std::string_view name, DWORD type, const std::string& bytes)
         : path_(std::move(path)) {
         HKEY key = nullptr;
-        status_ = RegCreateKeyExA(HKEY_LOCAL_MACHINE, path_.c_str(), 0, nullptr, 0,
-                                  KEY_WRITE | WRITE_DAC, nullptr, &key, nullptr);
+        EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, path_.c_str(), 0, nullptr, 0,
+                                  KEY_WRITE | WRITE_DAC, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
         // The registry counts a zero that directly follows a text as part of it, so the bytes
         // are followed by a mark that is not stored.
         const std::string marked = bytes + '|';
-        if (status_ == ERROR_SUCCESS) {
-            status_ = RegSetValueExA(key, std::string(name).c_str(), 0, type,
-                                     reinterpret_cast<const BYTE*>(marked.data()),
-                                     static_cast<DWORD>(bytes.size()));
-        }
-        if (status_ == ERROR_SUCCESS) {
-            status_ = setAccess(key, "D:P(A;;KR;;;WD)");  // everyone may read
-        }
+        EXPECT_EQ(RegSetValueExA(key, std::string(name).c_str(), 0, type,
+                                 reinterpret_cast<const BYTE*>(marked.data()),
+                                 static_cast<DWORD>(bytes.size())),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(setAccess(key, "D:P(A;;KR;;;WD)"), ERROR_SUCCESS);  // everyone may read
         RegCloseKey(key);
     }
     // A read-only key has to be given back its full access before it can be deleted; the owner
@@ -77,9 +76,6 @@ public:
         }
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, path_.c_str());
     }
-
-    // ERROR_SUCCESS when the key, its value and its access rules were written.
-    LSTATUS status() const { return status_; }
 
 private:
     static LSTATUS setAccess(HKEY key, const char* rules) {
@@ -94,7 +90,6 @@ private:
     }
 
     std::string path_;
-    LSTATUS status_;
 };
 
 // Puts a copy of start_probe.exe, built next to the test executable, at `path`.
@@ -116,8 +111,8 @@ inline std::optional<std::string> probeReport(const std::string& program) {
     return std::nullopt;
 }
 
-// The real Win32 calls, with the keys still open counted; message boxes are only noted, as the
-// fake does, since nobody would close them.
+// The real registry and program start, with the keys still open counted; message boxes are only
+// noted, as the fake does, since nobody would close them.
 class NotingPlatform final : public FakePlatform {
 public:
     std::size_t openKeyCount() const { return openKeys_; }
@@ -137,9 +132,7 @@ public:
         openKeys_ -= status == errorSuccess ? 1 : 0;
         return status;
     }
-    std::intptr_t shellOpen(const std::string& link) override { return real_.shellOpen(link); }
     bool startProgram(const std::string& path) override { return real_.startProgram(path); }
-    std::string findFile(const std::string& path) override { return real_.findFile(path); }
 
 private:
     WindowsPlatform real_;

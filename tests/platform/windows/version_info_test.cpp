@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -25,10 +24,9 @@ TEST(VersionInfoTest, EveryFieldReadsBack) {
         return data == nullptr ? std::string() : std::string(data, size);
     };
 
-    VS_FIXEDFILEINFO info{};
     const std::string fixed = entry("\\");
-    ASSERT_EQ(fixed.size(), sizeof info);
-    std::memcpy(&info, fixed.data(), sizeof info);
+    ASSERT_EQ(fixed.size(), sizeof(VS_FIXEDFILEINFO));
+    const auto& info = *reinterpret_cast<const VS_FIXEDFILEINFO*>(fixed.data());
     // 1.0.0.0: the major and minor numbers in the high word, the last two in the low word; no
     // debug, pre-release or private flag.
     EXPECT_EQ((std::vector<DWORD>{info.dwFileVersionMS, info.dwFileVersionLS,

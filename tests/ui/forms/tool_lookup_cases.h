@@ -43,7 +43,6 @@ inline std::vector<ToolLookupCase> toolLookupCases(const std::string& tool) {
         {"0 bytes raise", "PATH", regSz, "", std::nullopt, "before", false},
         {"1024 bytes", "PATH", regSz, x1024, true, x1024, false},
         {"1025 bytes fail", "PATH", regSz, x1024 + zero, false, "", false},
-        {"missing value", "OTHER", regSz, tool + zero, false, "", false},
         {"missing key", "", regSz, "", false, "", false},
     };
 }
