@@ -66,13 +66,14 @@ public:
         if (value == values.end()) {
             return errorFileNotFound;
         }
+        const auto& [valueType, bytes] = value->second;
         const std::uint32_t room = size;
-        type = value->second.type;
-        size = static_cast<std::uint32_t>(value->second.data.size());
+        type = valueType;
+        size = static_cast<std::uint32_t>(bytes.size());
         if (size > room) {
             return errorMoreData;
         }
-        value->second.data.copy(reinterpret_cast<char*>(data), size);
+        bytes.copy(reinterpret_cast<char*>(data), size);
         return errorSuccess;
     }
     long regCloseKey(RegKey key) override {
@@ -94,10 +95,7 @@ public:
     }
 
 private:
-    struct Value {
-        std::uint32_t type;
-        std::string data;
-    };
+    using Value = std::pair<std::uint32_t, std::string>;  // type and bytes
     using KeyPath = std::pair<RegKey, std::string>;
 
     std::map<KeyPath, std::map<std::string, Value>> values_;

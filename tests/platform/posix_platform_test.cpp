@@ -86,19 +86,16 @@ TEST_F(PosixPlatformTest, OpensLinksOnlyWithAnOpenerAndAHandler) {
     const std::string link = "mailto:a b@example.com";
     const struct {
         std::string_view name;
-        fs::path path;
+        bool openerOnPath;
         std::string_view associations;
-        std::intptr_t want;
+        bool opens;
     } cases[] = {
-        {"opener and handler", opener.parent_path(),
-         "[Default Applications]\nx-scheme-handler/mailto=mail.desktop;\n", shellOpenSucceeded},
-        {"no opener", root_, "x-scheme-handler/mailto=mail.desktop\n",
-         shellOpenFailedNoAssociation},
-        {"no handler", opener.parent_path(), "x-scheme-handler/http=web.desktop\n",
-         shellOpenFailedNoAssociation},
-        {"removed handler", opener.parent_path(),
-         "[Removed Associations]\nx-scheme-handler/mailto=mail.desktop\n",
-         shellOpenFailedNoAssociation},
+        {"opener and handler", true,
+         "[Default Applications]\nx-scheme-handler/mailto=mail.desktop;\n", true},
+        {"no opener", false, "x-scheme-handler/mailto=mail.desktop\n", false},
+        {"no handler", true, "x-scheme-handler/http=web.desktop\n", false},
+        {"removed handler", true, "[Removed Associations]\nx-scheme-handler/mailto=mail.desktop\n",
+         false},
     };
     const std::string savedPath = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
     ::setenv("XDG_CONFIG_HOME", root_.c_str(), 1);
@@ -108,10 +105,11 @@ TEST_F(PosixPlatformTest, OpensLinksOnlyWithAnOpenerAndAHandler) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::ofstream(root_ / "mimeapps.list") << c.associations;
-        ::setenv("PATH", c.path.c_str(), 1);
-        EXPECT_EQ(platform_.shellOpen(link), c.want);
+        ::setenv("PATH", (c.openerOnPath ? opener.parent_path() : root_).c_str(), 1);
+        EXPECT_EQ(platform_.shellOpen(link),
+                  c.opens ? shellOpenSucceeded : shellOpenFailedNoAssociation);
         ::setenv("PATH", savedPath.c_str(), 1);
-        if (c.want == shellOpenSucceeded) {
+        if (c.opens) {
             // The link stays one argument.
             EXPECT_TRUE(eventually([&] { return noteOf(opener) == link + "\n"; }));
         }

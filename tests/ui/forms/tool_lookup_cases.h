@@ -30,14 +30,13 @@ struct ToolLookupCase {
 
 // The rows for a tool installed at `tool`.
 inline std::vector<ToolLookupCase> toolLookupCases(const std::string& tool) {
-    using platform::regDword;
     using platform::regSz;
     const std::string x1024(1024, 'x');
     const std::string zero(1, '\0');
     return {
         {"text with zero", "PATH", regSz, tool + zero, true, tool, true},
         {"text without zero", "PATH", regSz, tool, true, tool, true},
-        {"dword is signed", "PATH", regDword, "\xFE\xFF\xFF\xFF", true, "-2", false},
+        {"dword is signed", "PATH", platform::regDword, "\xFE\xFF\xFF\xFF", true, "-2", false},
         {"other type leaves the text", "PATH", platform::regExpandSz, tool + zero, true, "before",
          false},
         {"0 bytes raise", "PATH", regSz, "", std::nullopt, "before", false},
