@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,12 +18,11 @@ namespace sumora::platform {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace std::chrono_literals;
 
 // Whether `condition` holds within five seconds.
 bool eventually(const auto& condition) {
     for (int attempt = 0; attempt < 500 && !condition(); ++attempt) {
-        std::this_thread::sleep_for(10ms);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return condition();
 }

@@ -45,9 +45,8 @@ TEST(MessageBoxTest, ShowsPromptTitleOkAndTheStylesIcon) {
             const HWND box = FindWindowA("#32770", title.c_str());
             if (box != nullptr && IsWindowVisible(box) &&
                 (IsWindowVisible(GetDlgItem(box, IDOK)) || ++waitsForButtons > 40)) {
-                char prompt[256] = {};
-                GetDlgItemTextA(box, 0xFFFF, prompt, sizeof prompt);  // the text's fixed id
-                seen.prompt = prompt;
+                seen.prompt.resize(256);  // the text has the fixed id 0xFFFF
+                seen.prompt.resize(GetDlgItemTextA(box, 0xFFFF, seen.prompt.data(), 256));
                 EnumChildWindows(box, noteControl, reinterpret_cast<LPARAM>(&seen));
                 PostMessageA(box, WM_COMMAND, IDOK, 0);
                 break;

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -36,13 +35,13 @@ TEST(VersionInfoTest, EveryFieldReadsBack) {
     // US English (0x0409) in Unicode (1200 = 0x04B0), as two little-endian words.
     EXPECT_EQ(entry("\\VarFileInfo\\Translation"), std::string("\x09\x04\xB0\x04", 4));
 
-    const std::pair<const char*, std::string_view> texts[] = {{"CompanyName", "NIL"},
-                                                              {"ProductName", "Sumora"},
-                                                              {"FileDescription", "Sumora"},
-                                                              {"FileVersion", "1.00"},
-                                                              {"ProductVersion", "1.00"},
-                                                              {"InternalName", "Sumora"},
-                                                              {"OriginalFilename", "Sumora.exe"}};
+    const std::pair<const char*, const char*> texts[] = {{"CompanyName", "NIL"},
+                                                         {"ProductName", "Sumora"},
+                                                         {"FileDescription", "Sumora"},
+                                                         {"FileVersion", "1.00"},
+                                                         {"ProductVersion", "1.00"},
+                                                         {"InternalName", "Sumora"},
+                                                         {"OriginalFilename", "Sumora.exe"}};
     for (const auto& [key, value] : texts) {
         // The size counts the terminating zero.
         EXPECT_EQ(entry(std::string("\\StringFileInfo\\040904B0\\") + key),

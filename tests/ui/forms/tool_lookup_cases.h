@@ -32,16 +32,15 @@ struct ToolLookupCase {
 inline std::vector<ToolLookupCase> toolLookupCases(const std::string& tool) {
     using platform::regSz;
     const std::string x1024(1024, 'x');
-    const std::string zero(1, '\0');
     return {
-        {"text with zero", "PATH", regSz, tool + zero, true, tool, true},
+        {"text with zero", "PATH", regSz, tool + '\0', true, tool, true},
         {"text without zero", "PATH", regSz, tool, true, tool, true},
         {"dword is signed", "PATH", platform::regDword, "\xFE\xFF\xFF\xFF", true, "-2", false},
-        {"other type leaves the text", "PATH", platform::regExpandSz, tool + zero, true, "before",
+        {"other type leaves the text", "PATH", platform::regExpandSz, tool + '\0', true, "before",
          false},
         {"0 bytes raise", "PATH", regSz, "", std::nullopt, "before", false},
         {"1024 bytes", "PATH", regSz, x1024, true, x1024, false},
-        {"1025 bytes fail", "PATH", regSz, x1024 + zero, false, "", false},
+        {"1025 bytes fail", "PATH", regSz, x1024 + '\0', false, "", false},
         {"missing key", "", regSz, "", false, "", false},
     };
 }
