@@ -1,12 +1,12 @@
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -14,8 +14,9 @@
 namespace sumora::platform {
 
 // A platform for the tests: the registry and the files hold what the test puts in them, every
-// other call answers as scripted, and every call that the tests look at is recorded. A query into
-// a buffer that is too small fails with errorMoreData and reports the size needed, as in Win32.
+// other call answers as scripted, and every call that the tests look at is recorded. As in Win32
+// for an ordinary user, a key of the registry opens for reading only, and a query into a buffer
+// that is too small fails with errorMoreData and reports the size needed.
 class FakePlatform : public Platform {
 public:
     struct MessageBoxCall {
@@ -27,8 +28,8 @@ public:
 
     // A key exists once a value has been put under it.
     void setValue(RegKey root, std::string_view subKey, std::string_view valueName,
-                  std::uint32_t type, std::vector<unsigned char> data) {
-        values_[{root, std::string(subKey)}][std::string(valueName)] = {type, std::move(data)};
+                  std::uint32_t type, std::string_view data) {
+        values_[{root, std::string(subKey)}][std::string(valueName)] = {type, std::string(data)};
     }
 
     std::intptr_t shellOpenResult = shellOpenSucceeded;
@@ -38,7 +39,6 @@ public:
     std::set<std::string> existingFiles;
 
     std::vector<MessageBoxCall> messageBoxes;
-    std::vector<std::uint32_t> keyOpenAccesses;
     std::vector<std::string> shellOpens;
     std::vector<std::string> programStarts;
 
@@ -49,9 +49,11 @@ public:
     }
     long regOpenKeyEx(RegKey root, const std::string& subKey, std::uint32_t /*options*/,
                       std::uint32_t access, RegKey& result) override {
-        keyOpenAccesses.push_back(access);
         if (!values_.contains({root, subKey})) {
             return errorFileNotFound;
+        }
+        if ((access & keyWriteRights) != 0) {
+            return errorAccessDenied;
         }
         result = nextHandle_++;
         handles_[result] = {root, subKey};
@@ -64,13 +66,14 @@ public:
         if (value == values.end()) {
             return errorFileNotFound;
         }
+        const auto& [valueType, bytes] = value->second;
         const std::uint32_t room = size;
-        type = value->second.type;
-        size = static_cast<std::uint32_t>(value->second.data.size());
+        type = valueType;
+        size = static_cast<std::uint32_t>(bytes.size());
         if (size > room) {
             return errorMoreData;
         }
-        std::copy(value->second.data.begin(), value->second.data.end(), data);
+        bytes.copy(reinterpret_cast<char*>(data), size);
         return errorSuccess;
     }
     long regCloseKey(RegKey key) override {
@@ -92,10 +95,7 @@ public:
     }
 
 private:
-    struct Value {
-        std::uint32_t type;
-        std::vector<unsigned char> data;
-    };
+    using Value = std::pair<std::uint32_t, std::string>;  // type and bytes
     using KeyPath = std::pair<RegKey, std::string>;
 
     std::map<KeyPath, std::map<std::string, Value>> values_;

@@ -10,9 +10,7 @@ int main() {
     const std::string marker =
         std::string(self, GetModuleFileNameA(nullptr, self, MAX_PATH)) + ".ran";
     const std::string partial = marker + ".part";
-    if (!(std::ofstream(partial, std::ios::binary) << GetCommandLineA())) {
-        return 1;
-    }
+    std::ofstream(partial, std::ios::binary) << GetCommandLineA();
     // Renamed only when complete, so the test never reads half a marker.
     return MoveFileA(partial.c_str(), marker.c_str()) ? 0 : 1;
 }

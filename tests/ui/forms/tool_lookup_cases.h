@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,30 +30,24 @@ struct ToolLookupCase {
 
 // The rows for a tool installed at `tool`.
 inline std::vector<ToolLookupCase> toolLookupCases(const std::string& tool) {
-    using platform::regDword;
     using platform::regSz;
     const std::string x1024(1024, 'x');
-    const std::string zero(1, '\0');
     return {
-        {"text with zero", "PATH", regSz, tool + zero, true, tool, true},
+        {"text with zero", "PATH", regSz, tool + '\0', true, tool, true},
         {"text without zero", "PATH", regSz, tool, true, tool, true},
-        {"dword is signed", "PATH", regDword, "\xFE\xFF\xFF\xFF", true, "-2", false},
-        {"other type leaves the text", "PATH", platform::regExpandSz, tool + zero, true, "before",
+        {"dword is signed", "PATH", platform::regDword, "\xFE\xFF\xFF\xFF", true, "-2", false},
+        {"other type leaves the text", "PATH", platform::regExpandSz, tool + '\0', true, "before",
          false},
         {"0 bytes raise", "PATH", regSz, "", std::nullopt, "before", false},
         {"1024 bytes", "PATH", regSz, x1024, true, x1024, false},
-        {"1025 bytes fail", "PATH", regSz, x1024 + zero, false, "", false},
-        {"missing value", "OTHER", regSz, tool + zero, false, "", false},
+        {"1025 bytes fail", "PATH", regSz, x1024 + '\0', false, "", false},
         {"missing key", "", regSz, "", false, "", false},
     };
 }
 
-// Runs a row on `platform`, whose registry already holds the row's value; `started` tells whether
-// the tool ran; `messageBoxes` and `openKeys` are what the platform recorded.
-inline void checkToolLookup(platform::Platform& platform, const ToolLookupCase& c,
-                            const std::vector<platform::FakePlatform::MessageBoxCall>& messageBoxes,
-                            const std::function<bool()>& started,
-                            const std::function<std::size_t()>& openKeys) {
+// Runs a row on `platform`, the fake or the noting one, whose registry already holds the row's
+// value; `started` tells whether the tool ran.
+void checkToolLookup(auto& platform, const ToolLookupCase& c, const auto& started) {
     std::string text = "before";
     if (c.found) {
         EXPECT_EQ(GetKeyValue(platform, platform::hkeyLocalMachine, toolKey, "PATH", text),
@@ -65,12 +58,12 @@ inline void checkToolLookup(platform::Platform& platform, const ToolLookupCase& 
     }
     EXPECT_EQ(text, c.text);
     StartSysInfo(platform);
-    EXPECT_EQ(openKeys(), 0U) << "a key was left open";
+    EXPECT_EQ(platform.openKeyCount(), 0U) << "a key was left open";
     EXPECT_EQ(started(), c.starts);
     using Boxes = std::vector<platform::FakePlatform::MessageBoxCall>;
     const Boxes unavailable{
         {"System Information Is Unavailable At This Time", MessageStyle::okOnly, "Sumora"}};
-    EXPECT_EQ(messageBoxes, c.starts ? Boxes{} : unavailable);
+    EXPECT_EQ(platform.messageBoxes, c.starts ? Boxes{} : unavailable);
 }
 
 }  // namespace sumora::dialogs::test
