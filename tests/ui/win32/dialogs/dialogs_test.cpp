@@ -126,7 +126,7 @@ TEST(Win32Dialogs, WalkOfEachTableThenOkEnterEscapeAltOOrClose) {
 TEST(Win32Dialogs, LinkIsBlueRedAfterItsClickAndBlueAgainWhenReopened) {
     const std::string tool = "C:\\Tools\\msinfo32.exe";
     fake.setValue(platform::hkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
-                  platform::regSz, {tool.begin(), tool.end()});
+                  platform::regSz, tool);
     fake.existingFiles.insert(tool);
     const auto link = [](HWND dialog) { return descendants(dialog).back(); };
     drive(owner, about.show,
