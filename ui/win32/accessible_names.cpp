@@ -6,7 +6,7 @@
 
 namespace sumora::win32 {
 
-AccessibleNames::AccessibleNames() {
+void AccessibleNames::start() {
     comStarted_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IAccPropServices, reinterpret_cast<void**>(&services_)))) {
@@ -38,6 +38,9 @@ bool AccessibleNames::name(HWND control, std::string_view accessibleName) {
 }
 
 void AccessibleNames::clear() {
+    if (services_ == nullptr) {
+        return;
+    }
     MSAAPROPID property = PROPID_ACC_NAME;
     for (HWND control : named_) {
         services_->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,

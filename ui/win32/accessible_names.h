@@ -15,11 +15,14 @@ namespace sumora::win32 {
 
 class AccessibleNames {
 public:
-    AccessibleNames();
+    AccessibleNames() = default;
     ~AccessibleNames();
     AccessibleNames(const AccessibleNames&) = delete;
     AccessibleNames& operator=(const AccessibleNames&) = delete;
 
+    // Starts COM and the service: it loads several libraries, so the window asks only once it
+    // is on the screen.
+    void start();
     // False when the name could not be set.
     bool name(HWND control, std::string_view accessibleName);
     // Drops the names before the controls go away, as the service asks.

@@ -31,6 +31,8 @@ constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 // Clear of IDOK and IDCANCEL, which dialog code gives Enter and Escape.
 constexpr int firstKeyId = 200;
 constexpr int firstLabelId = firstKeyId + keyCount;
+// Posted by the constructor, so the keys get their names once the window is up.
+constexpr UINT nameKeysMessage = WM_APP + 1;
 
 std::optional<Key> keyOf(int controlId) {
     if (controlId < firstKeyId || controlId >= firstLabelId) {
@@ -104,6 +106,7 @@ MainWindow::MainWindow(platform::Platform& platform)
     // The focus rectangle shows from the start: the keyboard is how this window is mostly used.
     SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     engine_.Form_Load();
+    PostMessageW(window_, nameKeysMessage, 0, 0);
 }
 
 MainWindow::~MainWindow() {
@@ -171,6 +174,12 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             layOut(HIWORD(wParam));
             return 0;
         }
+        case nameKeysMessage:
+            accessibleNames_.start();
+            for (const ui::KeyControl& control : ui::keyControls) {
+                accessibleNames_.name(key(control.key), control.accessibleName);
+            }
+            return 0;
         case WM_DESTROY:
             accessibleNames_.clear();
             if (!closedByOwner_) {
@@ -199,7 +208,6 @@ void MainWindow::createControls() {
                                    firstKeyId + static_cast<int>(control.key));
         keys_[static_cast<std::size_t>(control.key)] = created;
         listenToKey(created, control.key, *this);
-        accessibleNames_.name(created, control.accessibleName);
         if (!control.toolTip.empty()) {
             std::wstring tip = widen(control.toolTip);
             addToolTip(tips, window_, created, tip.data());
