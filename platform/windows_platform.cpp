@@ -4,6 +4,8 @@
 
 #include <shellapi.h>
 
+#include <bit>
+
 namespace sumora::platform {
 
 namespace {
@@ -53,8 +55,18 @@ long WindowsPlatform::regCloseKey(RegKey key) {
 }
 
 std::intptr_t WindowsPlatform::shellOpen(const std::string& link) {
-    const HINSTANCE result =
-        ShellExecuteA(GetActiveWindow(), "Open", link.c_str(), "", "", SW_SHOW);
+    // Bound on first use, from the system folder only: the shell library is large and only the
+    // mail link needs it, so the window does not wait for it at start.
+    using ShellExecuteFunction = decltype(&ShellExecuteA);
+    static const FARPROC found = [] {
+        const HMODULE shell = LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        return shell == nullptr ? nullptr : GetProcAddress(shell, "ShellExecuteA");
+    }();
+    if (found == nullptr) {
+        return 0;  // what ShellExecuteA itself answers when the system lacks the resources
+    }
+    const auto shellExecute = std::bit_cast<ShellExecuteFunction>(found);
+    const HINSTANCE result = shellExecute(GetActiveWindow(), "Open", link.c_str(), "", "", SW_SHOW);
     return reinterpret_cast<std::intptr_t>(result);
 }
 
