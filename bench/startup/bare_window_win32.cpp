@@ -1,8 +1,11 @@
 // The yardstick for Sumora.exe's start-up: a plain Win32 window with the same menus, keys, labels
 // and rules in the same places, and nothing else (no engine, fonts, colours, icon or key
-// handling). It carries the same manifest, so both load the same common controls.
+// handling). It carries the same manifest and starts the same common controls, so its keys are
+// the same visual-style buttons.
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 namespace {
 
@@ -65,6 +68,8 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+    const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = windowProc;
