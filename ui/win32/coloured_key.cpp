@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "ui/win32/dpi_scale.h"
+#include "ui/win32/wide_text.h"
+
 namespace sumora::win32 {
 
 namespace {
@@ -24,9 +27,7 @@ void drawColouredKey(const DRAWITEMSTRUCT& item, const ui::FaceColours& colours)
     FillRect(dc, &bounds, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     DrawEdge(dc, &bounds, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
-    std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(item.hwndItem)) + 1, L'\0');
-    caption.resize(static_cast<std::size_t>(
-        GetWindowTextW(item.hwndItem, caption.data(), static_cast<int>(caption.size()))));
+    const std::wstring caption = windowText(item.hwndItem);
     RECT textBounds = bounds;
     if (pressed) {
         OffsetRect(&textBounds, 1, 1);
@@ -41,7 +42,7 @@ void drawColouredKey(const DRAWITEMSTRUCT& item, const ui::FaceColours& colours)
     SelectObject(dc, previousFont);
 
     if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
-        const int inset = MulDiv(focusInset, static_cast<int>(GetDpiForWindow(item.hwndItem)), 96);
+        const int inset = pixelsAt(focusInset, GetDpiForWindow(item.hwndItem));
         InflateRect(&bounds, -inset, -inset);
         DrawFocusRect(dc, &bounds);
     }

@@ -16,10 +16,7 @@ void ControlView::setText(Label which, std::string_view text) {
 }
 
 std::string ControlView::caption(Key which) const {
-    std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(key(which))) + 1, L'\0');
-    caption.resize(static_cast<std::size_t>(
-        GetWindowTextW(key(which), caption.data(), static_cast<int>(caption.size()))));
-    return narrow(caption);
+    return narrow(windowText(key(which)));
 }
 
 bool ControlView::isEnabled(Key which) const {

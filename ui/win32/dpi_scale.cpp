@@ -1,5 +1,6 @@
 #include "ui/win32/dpi_scale.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "ui/win32/wide_text.h"
@@ -15,6 +16,14 @@ constexpr double pointsPerInch = 72.0;
 
 int scaled(int twips, UINT dpi) {
     return MulDiv(twips, static_cast<int>(dpi), twipsPerInch);
+}
+
+int pixelsAt(int pixels, UINT dpi) {
+    return MulDiv(pixels, static_cast<int>(dpi), baseDpi);
+}
+
+int ruleThickness(UINT dpi) {
+    return std::max(1, pixelsAt(1, dpi));
 }
 
 RECT scaledRect(int x, int y, int w, int h, UINT dpi) {

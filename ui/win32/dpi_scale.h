@@ -14,6 +14,10 @@ namespace sumora::win32 {
 inline constexpr UINT baseDpi = 96;
 
 int scaled(int twips, UINT dpi);
+// Pixels at the base DPI, at `dpi`.
+int pixelsAt(int pixels, UINT dpi);
+// A rule is one pixel thick at the base DPI, and never thinner.
+int ruleThickness(UINT dpi);
 RECT scaledRect(int x, int y, int w, int h, UINT dpi);
 
 struct GdiObjectDeleter {

@@ -10,13 +10,6 @@ namespace sumora::win32 {
 
 namespace {
 
-std::wstring windowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 ui::FontFace sized(ui::FontFace font, double pointSize) {
     font.pointSize = pointSize;
     return font;
@@ -28,6 +21,16 @@ SIZE extent(HDC dc, HFONT font, const std::wstring& text) {
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     SelectObject(dc, previous);
     return size;
+}
+
+ui::FittedText fitIn(const RECT& free, HWND field, const ui::LabelControl& control, HDC dc,
+                     UINT dpi) {
+    const auto measure = [&](std::string_view text, double pointSize) {
+        const FontHandle font = createFont(sized(control.font, pointSize), dpi);
+        return static_cast<double>(extent(dc, font.get(), widen(text)).cx);
+    };
+    return ui::fitText(narrow(windowText(field)), control.font.pointSize, ui::legibleFloorPoints,
+                       free.right - free.left, measure);
 }
 
 }  // namespace
@@ -48,13 +51,7 @@ RECT freeRect(HWND field, const ui::LabelControl& control, HDC dc, UINT dpi) {
 }
 
 ui::FittedText fittedText(HWND field, const ui::LabelControl& control, HDC dc, UINT dpi) {
-    const RECT free = freeRect(field, control, dc, dpi);
-    const auto measure = [&](std::string_view text, double pointSize) {
-        const FontHandle font = createFont(sized(control.font, pointSize), dpi);
-        return static_cast<double>(extent(dc, font.get(), widen(text)).cx);
-    };
-    return ui::fitText(narrow(windowText(field)), control.font.pointSize, ui::legibleFloorPoints,
-                       free.right - free.left, measure);
+    return fitIn(freeRect(field, control, dc, dpi), field, control, dc, dpi);
 }
 
 void drawField(const DRAWITEMSTRUCT& item, const ui::LabelControl& control) {
@@ -63,8 +60,8 @@ void drawField(const DRAWITEMSTRUCT& item, const ui::LabelControl& control) {
     const int fill = control.fill == ui::LabelFill::buttonFace ? COLOR_BTNFACE : COLOR_WINDOW;
     FillRect(dc, &item.rcItem, GetSysColorBrush(fill));
 
-    const ui::FittedText drawn = fittedText(item.hwndItem, control, dc, dpi);
     RECT free = freeRect(item.hwndItem, control, dc, dpi);
+    const ui::FittedText drawn = fitIn(free, item.hwndItem, control, dc, dpi);
     const FontHandle font = createFont(sized(control.font, drawn.pointSize), dpi);
     const HGDIOBJ previous = SelectObject(dc, font.get());
     SetBkMode(dc, TRANSPARENT);

@@ -244,8 +244,7 @@ void MainWindow::layOut(UINT dpi) {
         place(label(control.label), scaledRect(control.x, control.y, control.w, control.h, dpi),
               control.font);
     }
-    // One pixel thick at the base DPI, and never thinner.
-    const int thickness = std::max(1, MulDiv(1, static_cast<int>(dpi), baseDpi));
+    const int thickness = ruleThickness(dpi);
     for (std::size_t i = 0; i < ui::lineControls.size(); ++i) {
         const ui::LineControl& line = ui::lineControls[i];
         MoveWindow(lines_[i], scaled(line.x1, dpi), scaled(line.y, dpi),

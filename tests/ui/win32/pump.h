@@ -16,9 +16,7 @@
 namespace sumora::win32 {
 
 inline std::string textOf(HWND window) {
-    wchar_t text[256]{};
-    GetWindowTextW(window, text, 256);
-    return narrow(text);
+    return narrow(windowText(window));
 }
 
 // Left, top, width and height in the parent's client area.

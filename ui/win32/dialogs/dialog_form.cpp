@@ -231,9 +231,8 @@ void DialogForm::layOut(UINT dpi, const RECT* suggested) {
     dpi_ = dpi;
     for (std::size_t row = 0; row < controls_.size(); ++row) {
         const Control& control = controls_[row];
-        // A line is one pixel thick at 96 DPI, whatever its table height.
-        const int height = control.kind == Kind::line ? std::max(1, MulDiv(1, dpi, baseDpi))
-                                                      : scaled(control.h, dpi);
+        // A line is a rule, whatever its table height.
+        const int height = control.kind == Kind::line ? ruleThickness(dpi) : scaled(control.h, dpi);
         SetWindowPos(handles_[row], nullptr, scaled(control.x, dpi), scaled(control.y, dpi),
                      scaled(control.w, dpi), height, SWP_NOZORDER | SWP_NOACTIVATE);
         if (control.kind == Kind::label || control.kind == Kind::link ||
@@ -276,9 +275,8 @@ void DialogForm::drawPicture(const DRAWITEMSTRUCT& item) const {
     HDC source = CreateCompatibleDC(item.hDC);
     HGDIOBJ previous = SelectObject(source, pictures_[row].get());
     SetStretchBltMode(item.hDC, COLORONCOLOR);
-    StretchBlt(item.hDC, 0, 0, MulDiv(size.bmWidth, dpi_, baseDpi),
-               MulDiv(size.bmHeight, dpi_, baseDpi), source, 0, 0, size.bmWidth, size.bmHeight,
-               SRCCOPY);
+    StretchBlt(item.hDC, 0, 0, pixelsAt(size.bmWidth, dpi_), pixelsAt(size.bmHeight, dpi_), source,
+               0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
     SelectObject(source, previous);
     DeleteDC(source);
 }
