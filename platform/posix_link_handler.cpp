@@ -1,11 +1,10 @@
 #include "platform/posix_link_handler.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <fstream>
 #include <vector>
+
+#include "platform/posix_process.h"
 
 namespace sumora::platform {
 
@@ -69,9 +68,7 @@ bool namesHandler(const std::string& file, const std::string& key) {
 std::optional<std::string> findOnPath(std::string_view program) {
     for (const auto& folder : splitAtColons(environmentOr("PATH", ""))) {
         std::string path = folder + "/" + std::string(program);
-        struct stat info {};
-        if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-            ::access(path.c_str(), X_OK) == 0) {
+        if (isExecutableFile(path)) {
             return path;
         }
     }

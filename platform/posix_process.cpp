@@ -1,8 +1,10 @@
 #include "platform/posix_process.h"
 
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <system_error>
@@ -36,6 +38,12 @@ bool startDetached(const std::vector<std::string>& arguments) {
     } catch (const std::system_error&) {
     }
     return true;
+}
+
+bool isExecutableFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           ::access(path.c_str(), X_OK) == 0;
 }
 
 }  // namespace sumora::platform

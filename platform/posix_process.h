@@ -10,4 +10,7 @@ namespace sumora::platform {
 // started. The child is reaped when it ends, so none is left a zombie.
 bool startDetached(const std::vector<std::string>& arguments);
 
+// A regular file this process may run.
+bool isExecutableFile(const std::string& path);
+
 }  // namespace sumora::platform

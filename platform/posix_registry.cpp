@@ -1,12 +1,10 @@
 #include "platform/posix_registry.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <string_view>
 #include <utility>
 
+#include "platform/posix_process.h"
 #include "platform/registry_name.h"
 
 namespace sumora::platform {
@@ -15,12 +13,6 @@ namespace {
 
 constexpr std::string_view toolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr std::string_view toolValue = "PATH";
-
-bool isExecutableFile(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-           ::access(path.c_str(), X_OK) == 0;
-}
 
 }  // namespace
 
