@@ -18,6 +18,8 @@ struct FontFace {
     std::string_view family;
     double pointSize;
     bool bold;
+
+    friend constexpr bool operator==(const FontFace&, const FontFace&) = default;
 };
 
 }  // namespace sumora::ui

@@ -7,7 +7,7 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     const auto platform = sumora::platform::makeSystemPlatform();
     sumora::win32::MainWindow window(*platform);
-    window.showCentred(showCommand);
+    window.show(showCommand);
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

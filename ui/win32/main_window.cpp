@@ -31,8 +31,9 @@ constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 // Clear of IDOK and IDCANCEL, which dialog code gives Enter and Escape.
 constexpr int firstKeyId = 200;
 constexpr int firstLabelId = firstKeyId + keyCount;
-// Posted by the constructor, so the keys get their names once the window is up.
-constexpr UINT nameKeysMessage = WM_APP + 1;
+// Posted by the constructor: what the first sight of the window does not need, the keys' tips and
+// their names for screen readers (which load COM), is made once the window is up and painted.
+constexpr UINT finishStartMessage = WM_APP + 1;
 
 std::optional<Key> keyOf(int controlId) {
     if (controlId < firstKeyId || controlId >= firstLabelId) {
@@ -72,11 +73,43 @@ void registerClass(HINSTANCE instance, WNDPROC procedure) {
     RegisterClassExW(&windowClass);
 }
 
+// The frame around the table's client area at `dpi`, under a menu bar of one line.
+SIZE frameSize(UINT dpi) {
+    RECT frame{0, 0, scaled(ui::clientWidth, dpi), scaled(ui::clientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, windowStyle, TRUE, 0, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// The top-left corner that centres a frame of `size` in the primary monitor's work area.
+POINT centredOrigin(SIZE size) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    return {work.left + (work.right - work.left - size.cx) / 2,
+            work.top + (work.bottom - work.top - size.cy) / 2};
+}
+
+template <typename Control>
+RECT boundsOf(const Control& control, UINT dpi) {
+    return scaledRect(control.x, control.y, control.w, control.h, dpi);
+}
+
+RECT boundsOf(const ui::LineControl& line, UINT dpi) {
+    const int top = scaled(line.y, dpi);
+    return {scaled(line.x1, dpi), top, scaled(line.x2, dpi), top + ruleThickness(dpi)};
+}
+
 HWND createChild(HWND parent, const wchar_t* windowClass, std::string_view text, DWORD style,
-                 int id) {
-    return CreateWindowExW(0, windowClass, widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0,
-                           0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleW(nullptr), nullptr);
+                 int id, const RECT& bounds, HFONT font) {
+    HWND child = CreateWindowExW(
+        0, windowClass, widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
+        bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    if (font != nullptr) {
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    return child;
 }
 
 void addToolTip(HWND tips, HWND owner, HWND control, wchar_t* text) {
@@ -98,15 +131,22 @@ MainWindow::MainWindow(platform::Platform& platform)
     InitCommonControlsEx(&classes);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     registerClass(instance, windowProc);
-    CreateWindowExW(0, className, widen(ui::versionCaption).c_str(), windowStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, createMenuBar(), instance,
-                    this);
-    createControls();
-    layOut(GetDpiForWindow(window_));
+    // Made centred and at its size for the system DPI, which is the primary monitor's: moving or
+    // sizing the window once its controls exist would cost a pass over all of them.
+    const SIZE size = frameSize(GetDpiForSystem());
+    const POINT origin = centredOrigin(size);
+    CreateWindowExW(0, className, widen(ui::versionCaption).c_str(), windowStyle, origin.x,
+                    origin.y, size.cx, size.cy, nullptr, createMenuBar(), instance, this);
+    const UINT dpi = GetDpiForWindow(window_);
+    createControls(dpi);
+    // The monitor's DPI changed since sign-in, or the menu bar wraps.
+    if (fitClientArea(dpi)) {
+        centre();
+    }
     // The focus rectangle shows from the start: the keyboard is how this window is mostly used.
     SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     engine_.Form_Load();
-    PostMessageW(window_, nameKeysMessage, 0, 0);
+    PostMessageW(window_, finishStartMessage, 0, 0);
 }
 
 MainWindow::~MainWindow() {
@@ -116,16 +156,7 @@ MainWindow::~MainWindow() {
     }
 }
 
-void MainWindow::showCentred(int showCommand) {
-    RECT frame{};
-    GetWindowRect(window_, &frame);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& area = monitor.rcWork;
-    const int x = area.left + (area.right - area.left - (frame.right - frame.left)) / 2;
-    const int y = area.top + (area.bottom - area.top - (frame.bottom - frame.top)) / 2;
-    SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+void MainWindow::show(int showCommand) {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     SetFocus(key(focusedKey_));
@@ -174,7 +205,8 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             layOut(HIWORD(wParam));
             return 0;
         }
-        case nameKeysMessage:
+        case finishStartMessage:
+            addToolTips();
             accessibleNames_.start();
             for (const ui::KeyControl& control : ui::keyControls) {
                 accessibleNames_.name(key(control.key), control.accessibleName);
@@ -197,79 +229,97 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-void MainWindow::createControls() {
-    HWND tips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
+void MainWindow::createControls(UINT dpi) {
+    fonts_ = FontSet(dpi);
     // Created in tab order.
     for (const ui::KeyControl& control : ui::keyControls) {
         const DWORD face = control.face == ui::Face::system ? BS_PUSHBUTTON : BS_OWNERDRAW;
         HWND created = createChild(window_, WC_BUTTONW, control.caption, WS_TABSTOP | face,
-                                   firstKeyId + static_cast<int>(control.key));
+                                   firstKeyId + static_cast<int>(control.key),
+                                   boundsOf(control, dpi), fonts_.get(control.font));
         keys_[static_cast<std::size_t>(control.key)] = created;
         listenToKey(created, control.key, *this);
-        if (!control.toolTip.empty()) {
-            std::wstring tip = widen(control.toolTip);
-            addToolTip(tips, window_, created, tip.data());
-        }
     }
     // In stacking order, back to front: each label goes over the ones before it.
     for (const ui::LabelControl& control : ui::labelControls) {
         // SS_NOTIFY: the field takes the mouse, for its tip and its context menu.
         HWND created = createChild(window_, WC_STATICW, control.initialText,
                                    WS_BORDER | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY,
-                                   firstLabelId + static_cast<int>(control.label));
+                                   firstLabelId + static_cast<int>(control.label),
+                                   boundsOf(control, dpi), fonts_.get(control.font));
         SetWindowPos(created, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         labels_[static_cast<std::size_t>(control.label)] = created;
-        addToolTip(tips, window_, created, LPSTR_TEXTCALLBACKW);
     }
-    for (std::size_t i = 0; i < ui::lineControls.size(); ++i) {
-        lines_.push_back(createChild(window_, WC_STATICW, "", SS_BLACKRECT, 0));
+    for (const ui::LineControl& line : ui::lineControls) {
+        lines_.push_back(
+            createChild(window_, WC_STATICW, "", SS_BLACKRECT, 0, boundsOf(line, dpi), nullptr));
+    }
+}
+
+void MainWindow::addToolTips() {
+    HWND tips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+    for (const ui::KeyControl& control : ui::keyControls) {
+        if (!control.toolTip.empty()) {
+            std::wstring tip = widen(control.toolTip);
+            addToolTip(tips, window_, key(control.key), tip.data());
+        }
+    }
+    for (HWND field : labels_) {
+        addToolTip(tips, window_, field, LPSTR_TEXTCALLBACKW);
     }
 }
 
 void MainWindow::layOut(UINT dpi) {
-    std::vector<FontHandle> fonts;
-    const auto place = [&](HWND control, const RECT& bounds, const ui::FontFace& font) {
+    FontSet fonts(dpi);
+    const auto place = [](HWND control, const RECT& bounds, HFONT font) {
         MoveWindow(control, bounds.left, bounds.top, bounds.right - bounds.left,
                    bounds.bottom - bounds.top, TRUE);
-        fonts.push_back(createFont(font, dpi));
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.back().get()), TRUE);
+        if (font != nullptr) {
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        }
     };
     for (const ui::KeyControl& control : ui::keyControls) {
-        place(key(control.key), scaledRect(control.x, control.y, control.w, control.h, dpi),
-              control.font);
+        place(key(control.key), boundsOf(control, dpi), fonts.get(control.font));
     }
     for (const ui::LabelControl& control : ui::labelControls) {
-        place(label(control.label), scaledRect(control.x, control.y, control.w, control.h, dpi),
-              control.font);
+        place(label(control.label), boundsOf(control, dpi), fonts.get(control.font));
     }
-    const int thickness = ruleThickness(dpi);
     for (std::size_t i = 0; i < ui::lineControls.size(); ++i) {
-        const ui::LineControl& line = ui::lineControls[i];
-        MoveWindow(lines_[i], scaled(line.x1, dpi), scaled(line.y, dpi),
-                   scaled(line.x2, dpi) - scaled(line.x1, dpi), thickness, TRUE);
+        place(lines_[i], boundsOf(ui::lineControls[i], dpi), nullptr);
     }
     // The controls have their new fonts: the old ones can go.
     fonts_ = std::move(fonts);
     fitClientArea(dpi);
 }
 
-void MainWindow::fitClientArea(UINT dpi) {
+bool MainWindow::fitClientArea(UINT dpi) {
     const int width = scaled(ui::clientWidth, dpi);
     const int height = scaled(ui::clientHeight, dpi);
-    RECT frame{0, 0, width, height};
-    AdjustWindowRectExForDpi(&frame, windowStyle, TRUE, 0, dpi);
-    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // A menu bar that wraps takes more than the one line allowed for.
     RECT client{};
     GetClientRect(window_, &client);
+    if (client.right == width && client.bottom == height) {
+        return false;
+    }
+    const SIZE frame = frameSize(dpi);
+    SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A menu bar that wraps takes more than the one line allowed for.
+    GetClientRect(window_, &client);
     if (client.bottom != height) {
-        SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left,
-                     frame.bottom - frame.top + height - client.bottom,
+        SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy + height - client.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    return true;
+}
+
+void MainWindow::centre() {
+    RECT frame{};
+    GetWindowRect(window_, &frame);
+    const POINT origin = centredOrigin({frame.right - frame.left, frame.bottom - frame.top});
+    SetWindowPos(window_, nullptr, origin.x, origin.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {

@@ -20,7 +20,7 @@
 #include "platform/platform.h"
 #include "ui/win32/accessible_names.h"
 #include "ui/win32/control_view.h"
-#include "ui/win32/dpi_scale.h"
+#include "ui/win32/font_set.h"
 #include "ui/win32/key_input.h"
 
 namespace sumora::win32 {
@@ -36,17 +36,22 @@ public:
     HWND key(Key which) const { return keys_[static_cast<std::size_t>(which)]; }
     HWND label(Label which) const { return labels_[static_cast<std::size_t>(which)]; }
 
-    // Shows the window centred on the work area of its monitor, the focus on its key.
-    void showCentred(int showCommand);
+    // Shows the window, made centred on the primary monitor's work area, the focus on its key.
+    void show(int showCommand);
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void createControls();
-    // Places every control and sets its font for `dpi`, and sizes the window around them.
+    // Makes every control in its place and font for `dpi`.
+    void createControls(UINT dpi);
+    // The pi key's tip, and each field's whole text as its tip.
+    void addToolTips();
+    // Places every control and sets its font for a new `dpi`, and sizes the window around them.
     void layOut(UINT dpi);
-    void fitClientArea(UINT dpi);
+    // Sizes the window around the table's client area at `dpi`; false if it was so already.
+    bool fitClientArea(UINT dpi);
+    void centre();
     void onCommand(WPARAM wParam, LPARAM lParam);
     void onMenuCommand(UINT commandId);
     void onDrawItem(const DRAWITEMSTRUCT& item);
@@ -66,7 +71,7 @@ private:
     KeyHandles keys_{};
     LabelHandles labels_{};
     std::vector<HWND> lines_;
-    std::vector<FontHandle> fonts_;
+    FontSet fonts_{baseDpi};
     Key focusedKey_ = Key::cmdNum0;
     // The owner's destructor closes the window; only the user's close ends the message loop.
     bool closedByOwner_ = false;

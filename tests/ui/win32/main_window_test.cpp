@@ -27,7 +27,7 @@ protected:
     void open() {
         window.reset();
         window = std::make_unique<MainWindow>(platform);
-        window->showCentred(SW_SHOW);
+        window->show(SW_SHOW);
         pump();
     }
 

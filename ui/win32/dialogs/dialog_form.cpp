@@ -97,7 +97,6 @@ DialogForm::DialogForm(const dialogs::WindowAttributes& attributes,
       controls_(controls),
       defaultButton_(defaultButton),
       handles_(controls.size()),
-      fonts_(controls.size()),
       pictures_(controls.size()) {}
 
 void DialogForm::showModal(HWND owner) {
@@ -229,6 +228,7 @@ void DialogForm::create() {
 
 void DialogForm::layOut(UINT dpi, const RECT* suggested) {
     dpi_ = dpi;
+    FontSet fonts(dpi);
     for (std::size_t row = 0; row < controls_.size(); ++row) {
         const Control& control = controls_[row];
         // A line is a rule, whatever its table height.
@@ -237,11 +237,12 @@ void DialogForm::layOut(UINT dpi, const RECT* suggested) {
                      scaled(control.w, dpi), height, SWP_NOZORDER | SWP_NOACTIVATE);
         if (control.kind == Kind::label || control.kind == Kind::link ||
             control.kind == Kind::button) {
-            FontHandle font = createFont(control.font, dpi);
-            SendMessageW(handles_[row], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-            fonts_[row] = std::move(font);
+            SendMessageW(handles_[row], WM_SETFONT,
+                         reinterpret_cast<WPARAM>(fonts.get(control.font)), TRUE);
         }
     }
+    // The controls have their new fonts: the old ones can go.
+    fonts_ = std::move(fonts);
 
     if (suggested != nullptr) {
         SetWindowPos(window_, nullptr, suggested->left, suggested->top,

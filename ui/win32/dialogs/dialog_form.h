@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "ui/forms/dialog_controls.h"
-#include "ui/win32/dpi_scale.h"
+#include "ui/win32/font_set.h"
 
 namespace sumora::win32 {
 
@@ -57,7 +57,7 @@ private:
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     // By table row.
     std::vector<HWND> handles_;
-    std::vector<FontHandle> fonts_;
+    FontSet fonts_{baseDpi};
     std::vector<std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>> pictures_;
 };
 
