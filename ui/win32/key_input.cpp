@@ -1,7 +1,5 @@
 #include "ui/win32/key_input.h"
 
-#include <commctrl.h>
-
 namespace sumora::win32 {
 
 namespace {
@@ -18,49 +16,51 @@ bool isDown(int virtualKey) {
     return GetKeyState(virtualKey) < 0;
 }
 
-LRESULT CALLBACK keyProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                         DWORD_PTR data) {
-    auto& input = *reinterpret_cast<KeyInput*>(data);
-    const auto key = static_cast<Key>(id);
+}  // namespace
+
+void KeyListener::listen(HWND control, Key key, KeyInput& input) {
+    key_ = key;
+    input_ = &input;
+    SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    button_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+}
+
+LRESULT CALLBACK KeyListener::procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto& self = *reinterpret_cast<KeyListener*>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    return self.onMessage(control, message, wParam, lParam);
+}
+
+LRESULT KeyListener::onMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CHAR:
             if (isTypedCharacter(wParam)) {
-                input.typed(key, static_cast<std::int16_t>(wParam));
+                input_->typed(key_, static_cast<std::int16_t>(wParam));
                 return 0;
             }
             break;
         case WM_KEYDOWN:
             if (wParam == VK_RETURN) {
-                input.pressed(key);
+                input_->pressed(key_);
                 return 0;
             }
             if (wParam == VK_TAB) {
-                input.tabbed(key, isDown(VK_SHIFT));
+                input_->tabbed(key_, isDown(VK_SHIFT));
                 return 0;
             }
             // AltGr is Ctrl and Alt together: a character on some layouts, not a chord.
             if ((wParam == 'C' || wParam == VK_INSERT) && isDown(VK_CONTROL) && !isDown(VK_MENU)) {
-                input.copyRequested();
+                input_->copyRequested();
                 return 0;
             }
             break;
         case WM_SETFOCUS:
-            input.focused(key);
-            break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(control, keyProc, id);
+            input_->focused(key_);
             break;
         default:
             break;
     }
-    return DefSubclassProc(control, message, wParam, lParam);
-}
-
-}  // namespace
-
-void listenToKey(HWND control, Key key, KeyInput& input) {
-    SetWindowSubclass(control, keyProc, static_cast<UINT_PTR>(key),
-                      reinterpret_cast<DWORD_PTR>(&input));
+    return CallWindowProcW(button_, control, message, wParam, lParam);
 }
 
 }  // namespace sumora::win32

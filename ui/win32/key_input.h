@@ -24,6 +24,20 @@ protected:
     ~KeyInput() = default;
 };
 
-void listenToKey(HWND control, Key key, KeyInput& input);
+// Takes a key's keyboard messages for a KeyInput, in the key's own window procedure and user data:
+// no window property is looked up per message, as the common controls' subclassing would.
+class KeyListener {
+public:
+    // This listener must outlive `control`.
+    void listen(HWND control, Key key, KeyInput& input);
+
+private:
+    static LRESULT CALLBACK procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
+    WNDPROC button_ = nullptr;
+    Key key_{};
+    KeyInput* input_ = nullptr;
+};
 
 }  // namespace sumora::win32

@@ -238,7 +238,7 @@ void MainWindow::createControls(UINT dpi) {
                                    firstKeyId + static_cast<int>(control.key),
                                    boundsOf(control, dpi), fonts_.get(control.font));
         keys_[static_cast<std::size_t>(control.key)] = created;
-        listenToKey(created, control.key, *this);
+        keyListeners_[static_cast<std::size_t>(control.key)].listen(created, control.key, *this);
     }
     // In stacking order, back to front: each label goes over the ones before it.
     for (const ui::LabelControl& control : ui::labelControls) {

@@ -12,6 +12,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -69,6 +70,7 @@ private:
     platform::Platform& platform_;
     HWND window_ = nullptr;
     KeyHandles keys_{};
+    std::array<KeyListener, keyCount> keyListeners_{};
     LabelHandles labels_{};
     std::vector<HWND> lines_;
     FontSet fonts_{baseDpi};
