@@ -35,8 +35,9 @@ void drawColouredKey(const DRAWITEMSTRUCT& item, const ui::FaceColours& colours)
     const auto font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
     const HGDIOBJ previousFont = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(
-        dc, GetSysColor((item.itemState & ODS_DISABLED) != 0 ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    // Not the system's grey: it all but vanishes on a bright face.
+    SetTextColor(dc, (item.itemState & ODS_DISABLED) != 0 ? colorref(colours.disabledCaption)
+                                                          : GetSysColor(COLOR_BTNTEXT));
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textBounds,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, previousFont);

@@ -8,6 +8,7 @@
 #include "tests/platform/fake_platform.h"
 #include "tests/ui/win32/pump.h"
 #include "ui/forms/dialog_controls.h"
+#include "ui/forms/face_colours.h"
 #include "ui/forms/main_window_controls.h"
 #include "ui/forms/menu_messages.h"
 #include "ui/win32/field_drawing.h"
@@ -85,6 +86,30 @@ protected:
 // At 96 DPI a twip table position is a pixel position, rounded like ui::pixels.
 std::vector<LONG> tablePlace(const auto& row) {
     return {ui::pixels(row.x), ui::pixels(row.y), ui::pixels(row.w), ui::pixels(row.h)};
+}
+
+// The colours that `control` paints into its client area, clear of its edges and focus rectangle.
+std::vector<ui::Rgb> middleColours(HWND control) {
+    constexpr int inset = 6;
+    RECT bounds{};
+    GetClientRect(control, &bounds);
+    HDC screen = GetDC(control);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, bounds.right, bounds.bottom);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    std::vector<ui::Rgb> colours;
+    for (int y = inset; y < bounds.bottom - inset; ++y) {
+        for (int x = inset; x < bounds.right - inset; ++x) {
+            const COLORREF pixel = GetPixel(memory, x, y);
+            colours.push_back({GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)});
+        }
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(control, screen);
+    return colours;
 }
 
 // The title and the client size are checked from outside, on the built program.
@@ -178,6 +203,24 @@ TEST_F(MainWindowTest, TypedKeysReachTheEngineThroughTheFocusedKey) {
                   copied);
         GlobalUnlock(data);
         CloseClipboard();
+    }
+}
+
+// The error lock disables pi and leaves AC enabled: on their own bright faces, both captions keep
+// a readable contrast.
+TEST_F(MainWindowTest, ColouredKeysKeepTheirCaptionReadableEnabledOrDisabled) {
+    play("1 / 0 focus:cmdEq Enter");
+    for (const ui::KeyControl& control : ui::keyControls) {
+        const auto colours = ui::faceColours(control.face);
+        if (!colours) {
+            continue;
+        }
+        SCOPED_TRACE(std::string(control.objectName));
+        double strongest = 1;
+        for (const ui::Rgb painted : middleColours(window->key(control.key))) {
+            strongest = std::max(strongest, ui::contrastRatio(painted, colours->face));
+        }
+        EXPECT_GE(strongest, ui::minimumTextContrast);
     }
 }
 
