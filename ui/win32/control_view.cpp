@@ -1,8 +1,17 @@
 #include "ui/win32/control_view.h"
 
+#include "ui/forms/main_window_controls.h"
 #include "ui/win32/wide_text.h"
 
 namespace sumora::win32 {
+
+ControlView::ControlView(const KeyHandles& keys, const LabelHandles& labels,
+                         platform::Platform& platform)
+    : keys_(keys), labels_(labels), platform_(platform) {
+    for (const ui::LabelControl& control : ui::labelControls) {
+        texts_[static_cast<std::size_t>(control.label)] = control.initialText;
+    }
+}
 
 std::string ControlView::text(Label which) const {
     return texts_[static_cast<std::size_t>(which)];

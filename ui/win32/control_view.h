@@ -17,8 +17,8 @@ using LabelHandles = std::array<HWND, 3>;
 // engine wrote them: a label may show less of a long text than the engine reads back.
 class ControlView final : public CalculatorView {
 public:
-    ControlView(const KeyHandles& keys, const LabelHandles& labels, platform::Platform& platform)
-        : keys_(keys), labels_(labels), platform_(platform) {}
+    // The engine reads the labels' texts from the start, before it first writes one.
+    ControlView(const KeyHandles& keys, const LabelHandles& labels, platform::Platform& platform);
 
     std::string text(Label label) const override;
     void setText(Label label, std::string_view text) override;

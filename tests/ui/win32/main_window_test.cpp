@@ -168,6 +168,8 @@ TEST_F(MainWindowTest, TypedKeysReachTheEngineThroughTheFocusedKey) {
     // Steps (see play), then the display, the indicator, the focused key and the clipboard.
     const std::array<std::string_view, 5> cases[] = {
         {"", "0", "", "cmdNum0", ""},
+        {"#", "0", "Sqr", "cmdOp5", ""},  // the engine reads the "0" shown at start
+        {"CtrlC", "0", "", "cmdNum0", "0"},
         {"1 2 * 3 focus:cmdEq Enter", "36", "=", "cmdEq", ""},
         {"7 + 5 click:cmdEq", "12", "=", "cmdEq", ""},
         {"3 Enter", "33", "", "cmdNum3", ""},  // Enter on a digit presses only that digit
