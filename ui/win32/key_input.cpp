@@ -57,6 +57,10 @@ LRESULT KeyListener::onMessage(HWND control, UINT message, WPARAM wParam, LPARAM
         case WM_SETFOCUS:
             input_->focused(key_);
             break;
+        case WM_LBUTTONDBLCLK:
+            // An owner-drawn button reports a quick second click as a double-click and does not
+            // press; every key takes it as the click it is.
+            return CallWindowProcW(button_, control, WM_LBUTTONDOWN, wParam, lParam);
         default:
             break;
     }

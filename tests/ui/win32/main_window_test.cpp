@@ -226,6 +226,17 @@ TEST_F(MainWindowTest, ColouredKeysKeepTheirCaptionReadableEnabledOrDisabled) {
     }
 }
 
+// A quick second click on a key counts as a click on the owner-drawn keys too. The AC that
+// releases the error lock keeps the memory, and the next AC empties it.
+TEST_F(MainWindowTest, ADoubleClickOnAcIsTwoClicks) {
+    play("5 click:Mplus focus:cmdNum1 1 / 0 focus:cmdEq Enter");
+    for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+        PostMessageW(key("cmdAC"), message, 0, MAKELPARAM(5, 5));
+    }
+    pump();
+    EXPECT_EQ(text(Label::lblMem), "");
+}
+
 TEST_F(MainWindowTest, TabAndShiftTabFollowTheTableAndWrap) {
     const std::size_t count = ui::keyControls.size();
     for (std::size_t step = 1; step <= 2 * count; ++step) {
