@@ -189,6 +189,12 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_NOTIFY:
             return onNotify(*reinterpret_cast<NMHDR*>(lParam));
+        case WM_CTLCOLORSTATIC:
+            // A rule is an empty static control filled in the window-text colour.
+            if (std::ranges::find(lines_, reinterpret_cast<HWND>(lParam)) != lines_.end()) {
+                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOWTEXT));
+            }
+            break;
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE) {
                 SetFocus(key(focusedKey_));
@@ -252,7 +258,7 @@ void MainWindow::createControls(UINT dpi) {
     }
     for (const ui::LineControl& line : ui::lineControls) {
         lines_.push_back(
-            createChild(window_, WC_STATICW, "", SS_BLACKRECT, 0, boundsOf(line, dpi), nullptr));
+            createChild(window_, WC_STATICW, "", SS_LEFT, 0, boundsOf(line, dpi), nullptr));
     }
 }
 
