@@ -157,7 +157,8 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::show(int showCommand) {
-    ShowWindow(window_, showCommand);
+    // The window has a fixed size: a shortcut set to start maximised shows it at that size.
+    ShowWindow(window_, showCommand == SW_SHOWMAXIMIZED ? SW_SHOWNORMAL : showCommand);
     UpdateWindow(window_);
     SetFocus(key(focusedKey_));
 }
