@@ -19,6 +19,7 @@
 #include "ui/win32/dialogs/bugs_dialog.h"
 #include "ui/win32/field_drawing.h"
 #include "ui/win32/menu_bar.h"
+#include "ui/win32/tool_tips.h"
 #include "ui/win32/wide_text.h"
 
 namespace sumora::win32 {
@@ -65,7 +66,7 @@ void registerClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(SUMORA_IDI_ICON));
     windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(SUMORA_IDI_ICON),
                                                         IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                        GetSystemMetrics(SM_CYSMICON), 0));
+                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = className;
@@ -110,16 +111,6 @@ HWND createChild(HWND parent, const wchar_t* windowClass, std::string_view text,
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     return child;
-}
-
-void addToolTip(HWND tips, HWND owner, HWND control, wchar_t* text) {
-    TOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = owner;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = text;
-    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace
@@ -264,17 +255,14 @@ void MainWindow::createControls(UINT dpi) {
 }
 
 void MainWindow::addToolTips() {
-    HWND tips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND tips = createToolTips(window_);
     for (const ui::KeyControl& control : ui::keyControls) {
         if (!control.toolTip.empty()) {
-            std::wstring tip = widen(control.toolTip);
-            addToolTip(tips, window_, key(control.key), tip.data());
+            addToolTip(tips, key(control.key), widen(control.toolTip));
         }
     }
     for (HWND field : labels_) {
-        addToolTip(tips, window_, field, LPSTR_TEXTCALLBACKW);
+        addToolTip(tips, field);
     }
 }
 

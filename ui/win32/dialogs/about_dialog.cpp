@@ -1,11 +1,10 @@
 #include "ui/win32/dialogs/about_dialog.h"
 
-#include <commctrl.h>
-
 #include "resources/resource_ids.h"
 #include "ui/forms/about_actions.h"
 #include "ui/forms/dialog_controls.h"
 #include "ui/win32/dialogs/dialog_form.h"
+#include "ui/win32/tool_tips.h"
 #include "ui/win32/wide_text.h"
 
 namespace sumora::win32 {
@@ -31,7 +30,7 @@ private:
     void load() override {
         HWND link = control("lblemail");
         SetWindowTextW(link, widen(dialogs::emailCaption()).c_str());
-        addToolTip(link);
+        addToolTip(createToolTips(window_), link, widen(dialogs::emailToolTip()));
     }
 
     void clicked(std::string_view objectName) override {
@@ -55,21 +54,6 @@ private:
 
     HCURSOR pointer(HWND over) const override {
         return over == control("lblemail") ? hand_ : nullptr;
-    }
-
-    void addToolTip(HWND link) {
-        const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
-        InitCommonControlsEx(&classes);
-        HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
-                                   0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
-        std::wstring text = widen(dialogs::emailToolTip());
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = window_;
-        tool.uId = reinterpret_cast<UINT_PTR>(link);
-        tool.lpszText = text.data();
-        SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 
     platform::Platform& platform_;
