@@ -38,8 +38,9 @@ ui::FittedText fitIn(const RECT& free, HWND field, const ui::LabelControl& contr
 RECT freeRect(HWND field, const ui::LabelControl& control, HDC dc, UINT dpi) {
     RECT free{};
     GetClientRect(field, &free);
-    const FontHandle font = createFont(control.font, dpi);
-    const int indent = extent(dc, font.get(), L"x").cx / 2;
+    // The field's own font is the table's at this DPI.
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(field, WM_GETFONT, 0, 0));
+    const int indent = extent(dc, font, L"x").cx / 2;
     if (control.align == ui::TextAlign::right) {
         free.right -= indent;
     }

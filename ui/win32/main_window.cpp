@@ -13,6 +13,7 @@
 #include "ui/forms/main_window_controls.h"
 #include "ui/forms/menu_messages.h"
 #include "ui/forms/version_caption.h"
+#include "ui/win32/centring.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/coloured_key.h"
 #include "ui/win32/dialogs/about_dialog.h"
@@ -81,14 +82,9 @@ SIZE frameSize(UINT dpi) {
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-// The top-left corner that centres a frame of `size` in the primary monitor's work area.
+// The top-left corner that centres a frame of `size` on the primary monitor.
 POINT centredOrigin(SIZE size) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    return {work.left + (work.right - work.left - size.cx) / 2,
-            work.top + (work.bottom - work.top - size.cy) / 2};
+    return centredIn(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), size);
 }
 
 template <typename Control>

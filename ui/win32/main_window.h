@@ -46,7 +46,7 @@ private:
 
     // Makes every control in its place and font for `dpi`.
     void createControls(UINT dpi);
-    // The pi key's tip, and each field's whole text as its tip.
+    // Each key's tip from the table, and each field's whole text as its tip.
     void addToolTips();
     // Places every control and sets its font for a new `dpi`, and sizes the window around them.
     void layOut(UINT dpi);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "resources/resource_ids.h"
+#include "ui/win32/centring.h"
 #include "ui/win32/dpi_scale.h"
 #include "ui/win32/wide_text.h"
 
@@ -253,14 +254,9 @@ void DialogForm::layOut(UINT dpi, const RECT* suggested) {
     // Centred in the work area of the screen that the dialog opens on.
     RECT frame{0, 0, scaled(attributes_.clientWidth, dpi), scaled(attributes_.clientHeight, dpi)};
     AdjustWindowRectExForDpi(&frame, windowStyle(attributes_), FALSE, windowExStyle, dpi);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, width, height,
+    const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+    const POINT origin = centredIn(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), size);
+    SetWindowPos(window_, nullptr, origin.x, origin.y, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
