@@ -8,6 +8,7 @@
 
 #include "engine/decimal.h"
 #include "engine/number_text.h"
+#include "engine/power_rounded.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ void BM_DoubleToText(benchmark::State& state) {
 BENCHMARK(BM_DoubleToText);
 
 void BM_FormatWholeDouble(benchmark::State& state) {
-    const double value = std::pow(2.0, 70.0);
+    const double value = 0x1p70;
     for (auto _ : state) {
         benchmark::DoNotOptimize(formatWholeGroupedHalfAwayFromZero(value));
     }
@@ -104,5 +105,18 @@ void BM_ToDouble(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ToDouble);
+
+// Typed whole exponents, a fractional one, one of millions (near-1 base), and a result exactly in
+// the middle of two doubles, which takes the exact check.
+void BM_Power(benchmark::State& state, double base, double exponent) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(powerRoundedToNearestEven(base, exponent));
+    }
+}
+BENCHMARK_CAPTURE(BM_Power, pi_to_51, 3.141592653589793, 51.0);
+BENCHMARK_CAPTURE(BM_Power, root_3_to_58, 1.7320508075688772, 58.0);
+BENCHMARK_CAPTURE(BM_Power, two_to_one_half, 2.0, 0.5);
+BENCHMARK_CAPTURE(BM_Power, near_one_to_billions, 1.0000001, 7e9);
+BENCHMARK_CAPTURE(BM_Power, three_to_34_exact_middle, 3.0, 34.0);
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "engine/decimal_rounding.h"
 #include "engine/double_digits.h"
 #include "engine/number_text.h"
+#include "engine/power_rounded.h"
 
 namespace sumora {
 
@@ -83,8 +84,11 @@ Checked<NumberValue> power(const NumberValue& left, const Decimal& right) {
     const double exponent = right.toDouble();
     const bool zeroToNegative = base.value == 0.0 && exponent < 0.0;
     const bool negativeToFraction = base.value < 0.0 && std::trunc(exponent) != exponent;
-    const double result = std::pow(base.value, exponent);
-    if (zeroToNegative || negativeToFraction || !std::isfinite(result)) {
+    if (zeroToNegative || negativeToFraction) {
+        return {NumberValue{}, DecimalStatus::overflow};
+    }
+    const double result = powerRoundedToNearestEven(base.value, exponent);
+    if (!std::isfinite(result)) {
         return {NumberValue{}, DecimalStatus::overflow};
     }
     return {NumberValue{result}, DecimalStatus::ok};

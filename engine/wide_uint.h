@@ -7,20 +7,21 @@
 
 namespace sumora::detail {
 
-// An unsigned integer of up to 320 bits in 32-bit limbs, least significant first: room for the
-// exact intermediate results of DECIMAL arithmetic (a 96-bit mantissa times 10^57 is below 2^287).
-// Callers keep their values inside that bound; nothing here grows past it.
-class WideUint {
+// An unsigned integer of up to 32 * Capacity bits in 32-bit limbs, least significant first.
+// Callers keep their values inside that bound; nothing here grows past it. Limbs above size()
+// are always zero.
+template <int Capacity>
+class BasicWideUint {
 public:
-    static constexpr int capacity = 10;
+    static constexpr int capacity = Capacity;
 
-    constexpr WideUint() = default;
-    constexpr explicit WideUint(std::uint64_t value) {
+    constexpr BasicWideUint() = default;
+    constexpr explicit BasicWideUint(std::uint64_t value) {
         limbs_[0] = static_cast<std::uint32_t>(value);
         limbs_[1] = static_cast<std::uint32_t>(value >> 32);
         size_ = limbs_[1] != 0 ? 2 : (limbs_[0] != 0 ? 1 : 0);
     }
-    constexpr explicit WideUint(const std::array<std::uint32_t, 3>& mantissa) {
+    constexpr explicit BasicWideUint(const std::array<std::uint32_t, 3>& mantissa) {
         limbs_[0] = mantissa[0];
         limbs_[1] = mantissa[1];
         limbs_[2] = mantissa[2];
@@ -72,7 +73,7 @@ public:
         return static_cast<std::uint32_t>(remainder);
     }
 
-    constexpr void add(const WideUint& other) {
+    constexpr void add(const BasicWideUint& other) {
         const int n = size_ > other.size_ ? size_ : other.size_;
         std::uint64_t carry = 0;
         for (int i = 0; i < n; ++i) {
@@ -87,7 +88,7 @@ public:
     }
 
     // Requires *this >= other.
-    constexpr void subtract(const WideUint& other) {
+    constexpr void subtract(const BasicWideUint& other) {
         std::uint64_t borrow = 0;
         for (int i = 0; i < size_; ++i) {
             const std::uint64_t t = std::uint64_t{limbs_[i]} - other.limbs_[i] - borrow;
@@ -97,8 +98,8 @@ public:
         trim();
     }
 
-    static constexpr WideUint product(const WideUint& a, const WideUint& b) {
-        WideUint result;
+    static constexpr BasicWideUint product(const BasicWideUint& a, const BasicWideUint& b) {
+        BasicWideUint result;
         if (a.isZero() || b.isZero()) {
             return result;
         }
@@ -118,17 +119,17 @@ public:
     }
 
     // Long division (Knuth's algorithm D); divisor must not be zero.
-    static constexpr void divide(const WideUint& numerator, const WideUint& divisor,
-                                 WideUint& quotient, WideUint& remainder) {
-        quotient = WideUint{};
-        remainder = WideUint{};
+    static constexpr void divide(const BasicWideUint& numerator, const BasicWideUint& divisor,
+                                 BasicWideUint& quotient, BasicWideUint& remainder) {
+        quotient = BasicWideUint{};
+        remainder = BasicWideUint{};
         if (numerator < divisor) {
             remainder = numerator;
             return;
         }
         if (divisor.size_ == 1) {
             quotient = numerator;
-            remainder = WideUint{quotient.divideBy(divisor.limbs_[0])};
+            remainder = BasicWideUint{quotient.divideBy(divisor.limbs_[0])};
             return;
         }
         const int m = numerator.size_;
@@ -186,7 +187,8 @@ public:
         remainder.trim();
     }
 
-    friend constexpr std::strong_ordering operator<=>(const WideUint& a, const WideUint& b) {
+    friend constexpr std::strong_ordering operator<=>(const BasicWideUint& a,
+                                                      const BasicWideUint& b) {
         if (a.size_ != b.size_) {
             return a.size_ <=> b.size_;
         }
@@ -197,7 +199,7 @@ public:
         }
         return std::strong_ordering::equal;
     }
-    friend constexpr bool operator==(const WideUint& a, const WideUint& b) {
+    friend constexpr bool operator==(const BasicWideUint& a, const BasicWideUint& b) {
         return (a <=> b) == std::strong_ordering::equal;
     }
 
@@ -207,6 +209,51 @@ public:
             result *= 10;
         }
         return result;
+    }
+
+    constexpr int bitLength() const {
+        return size_ == 0 ? 0 : 32 * size_ - std::countl_zero(limbs_[size_ - 1]);
+    }
+    constexpr bool bit(int index) const {
+        return index >= 0 && index < 32 * size_ && ((limbs_[index / 32] >> (index % 32)) & 1U) != 0;
+    }
+    constexpr std::uint64_t low64() const { return (std::uint64_t{limbs_[1]} << 32) | limbs_[0]; }
+
+    constexpr void shiftLeft(int bits) {
+        if (size_ == 0 || bits == 0) {
+            return;
+        }
+        const int whole = bits / 32;
+        const int part = bits % 32;
+        const int from = size_;
+        size_ += whole + 1;
+        for (int i = size_ - 1; i >= whole; --i) {
+            const int j = i - whole;
+            const std::uint32_t high = j < from ? limbs_[j] : 0;
+            const std::uint32_t low = j >= 1 && j - 1 < from ? limbs_[j - 1] : 0;
+            limbs_[i] = part == 0 ? high : shiftedLimb(high, low, part);
+        }
+        for (int i = 0; i < whole; ++i) {
+            limbs_[i] = 0;
+        }
+        trim();
+    }
+
+    // Drops the `bits` lowest bits.
+    constexpr void shiftRight(int bits) {
+        const int whole = bits / 32;
+        const int part = bits % 32;
+        if (whole >= size_) {
+            *this = BasicWideUint{};
+            return;
+        }
+        for (int i = 0; i < size_; ++i) {
+            const int j = i + whole;
+            const std::uint32_t low = j < size_ ? limbs_[j] : 0;
+            const std::uint32_t high = j + 1 < size_ ? limbs_[j + 1] : 0;
+            limbs_[i] = part == 0 ? low : shiftedBackLimb(low, high, part);
+        }
+        trim();
     }
 
 private:
@@ -230,5 +277,9 @@ private:
     std::array<std::uint32_t, capacity> limbs_{};
     int size_ = 0;
 };
+
+// Room for the exact intermediate results of DECIMAL arithmetic: a 96-bit mantissa times 10^57 is
+// below 2^287.
+using WideUint = BasicWideUint<10>;
 
 }  // namespace sumora::detail

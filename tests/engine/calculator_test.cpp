@@ -60,6 +60,11 @@ TEST(Calculator, KeySequences) {
          "000,000,000,000,000,000,000,000,000,000",
          "^", ""},
         {"zero to a half", "0 ^ 0.5 =", "0", "=", ""},
+        // Python: the exact power of the doubles, shown to 15 significant digits; the last digits
+        // depend on the power being rounded to the nearest double.
+        {"pi to the 51st", "pi ^ 51 =", "22,814,982,418,636,100,000,000,000", "=", ""},
+        {"pi to the 54th", "pi ^ 54 =", "707,750,437,636,000,000,000,000,000", "=", ""},
+        {"root 3 to the 58th", "3 ^ Sqr 5 8 +", "68,630,377,364,889", "+", ""},
         // Python's decimal module: the 96-bit quotient 8100000072902835.656152494955.
         {"quotient by a 13-digit divisor",
          "99999999999999 x 99999999999999 = / 1234567890123 =", "8,100,000,072,902,836", "=", ""},
