@@ -44,6 +44,8 @@ TEST(PowerRoundedToNearestEven, HardCases) {
         {"sqrt 6 to the 51st, next to a 15-digit half", 0x1.3988e1409212ep+1, 51,
          0x1.e338f498f7a43p+65},
         {"3 to the 34th, exactly between two doubles", 3, 34, 0x1.d9fe779881944p+53},
+        {"a square 2^-83 from between two doubles", 0x1.0000004e62385p+52, 2,
+         0x1.0000009cc470bp+104},
         {"-3 to the 35th", -3, 35, -0x1.637ed9b2612f3p+55},
         {"-3 to the 34th", -3, 34, 0x1.d9fe779881944p+53},
         {"(2^18 - 1)^2 to the 1.5th, exactly between two doubles", 0x1.ffff000020000p+35, 1.5,
