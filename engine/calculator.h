@@ -4,7 +4,8 @@
 //
 // Parts: the state and the reset (calculator.cpp), number entry (calculator_entry.cpp), operators
 // and evaluation with the error lock and the range handling (calculator_operators.cpp), the memory
-// register (calculator_memory.cpp) and the keyboard routing (keyboard_routing.cpp).
+// register (calculator_memory.cpp), the keyboard routing (keyboard_routing.cpp) and the paste of a
+// number (calculator_paste.cpp, pasted_number.cpp).
 //
 // The path of a key: the window turns a click into the key's *_Click handler and a typed character
 // into a *_KeyPress handler; the routing moves the focus to the key that stands for the character
@@ -17,6 +18,7 @@
 
 #include "engine/calculator_view.h"
 #include "engine/number_value.h"
+#include "engine/pasted_number.h"
 
 namespace sumora {
 
@@ -49,6 +51,10 @@ public:
     // the focus runs that key's *_KeyPress handler, and keys without one ignore it.
     void click(Key key);
     void keyPress(Key focused, std::int16_t KeyAscii);
+    // Enters the number in the clipboard's `text` by clicking its digit, point and sign keys.
+    // A text that is no number, or whose keys would not show exactly that number (an entry
+    // already begun, the length limit, the error lock), is refused whole with a beep.
+    void paste(std::string_view text);
 
     void Form_Load();
     void cmdAC_Click();
@@ -87,6 +93,8 @@ private:
     // handling.
     LeftOperand takeLeftOperandFromDisplay();
     void markNewNumber();
+    // Clicks the keys in a trial copy of the engine and its view.
+    bool entersExactly(const PastedNumber& number) const;
 
     void keyboard_Press(std::int16_t KeyAscii);
     void cal_Click(std::int16_t key);

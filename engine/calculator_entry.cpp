@@ -9,8 +9,6 @@ namespace {
 
 // Shown by the pi key: deliberately four decimals, 3.1421.
 constexpr double piKeyValue = 3.1421;
-// A digit is appended only while the display holds at most this many characters.
-constexpr std::size_t digitLengthLimit = 13;
 
 }  // namespace
 
@@ -42,7 +40,7 @@ void Calculator::cmdNum_Click(std::int16_t Index) {
         state_.afterEquals = kFalse;
     }
     std::string display = view_.text(Label::lblDisp);
-    if (display.size() > digitLengthLimit) {
+    if (display.size() >= entryLengthLimit) {
         return;
     }
     const std::string digit = view_.caption(cmdNum(Index));

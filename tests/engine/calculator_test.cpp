@@ -166,5 +166,60 @@ TEST(Calculator, TypedKeys) {
     }
 }
 
+// The clipboard's text goes through the keys: entered whole, or refused whole with a beep and
+// nothing changed.
+TEST(Calculator, PastedNumbers) {
+    constexpr std::array<std::string_view, 4> cases[] = {
+        // keys before, clipboard text, keys after, display ("": refused)
+        {"2 ^ 40 = AC", "1,099,511,627,776", "", "1099511627776"},
+        {"2 ^ 40 = AC", "1,099,511,627,776", "+ 0 =", "1,099,511,627,776"},
+        {"", " -12.50\r\n", "", "-12.50"},
+        {"", "-12345678901234", "", "-12345678901234"},
+        {"", "+0.5", "x 4 =", "2"},
+        {"7 +", "-3", "=", "4"},
+        {"2 + 3 =", "8", "+ 1 =", "9"},
+        {"0 ^ 1 +- =", "8", "+ 1 =", "9"},  // on the range message
+        {"5 + 0", "6", "=", "11"},
+        {"5 +", "", "", ""},
+        {"5 +", " ", "", ""},
+        {"5 +", "12a", "", ""},
+        {"5 +", "1 2", "", ""},
+        {"5 +", "2+3", "", ""},
+        {"5 +", "--5", "", ""},
+        {"5 +", "1.2.3", "", ""},
+        {"5 +", "5.", "", ""},
+        {"5 +", "12,34", "", ""},
+        {"5 +", "1,2345", "", ""},
+        {"5 +", "1234,567", "", ""},
+        {"5 +", "1,23,456", "", ""},
+        {"5 +", ",123", "", ""},
+        {"5 +", "123456789012345", "", ""},
+        {"5 +", "0000000000000001", "", ""},
+        {"12", "3", "", ""},                  // would extend the number being entered
+        {"0 Mre 1 . 5 Mdis", "2.5", "", ""},  // the point key is spent for this number
+        {"1 / 0 =", "5", "", ""},             // locked
+        {"10 ^ 30 =", "5", "", ""},           // the result is no operand: a message box
+    };
+    for (const auto& [before, pasted, after, display] : cases) {
+        SCOPED_TRACE(std::string(before) + " | " + std::string(pasted));
+        Session session;
+        session.run(before);
+        const CalculatorState state = session.calculator.state();
+        const std::array texts{session.display(), session.indicator(), session.memory()};
+        const std::size_t boxes = session.view.messages().size();
+        session.calculator.paste(pasted);
+        EXPECT_EQ(session.view.messages().size(), boxes);
+        EXPECT_EQ(session.view.beeps(), display.empty() ? 1 : 0);
+        if (display.empty()) {
+            EXPECT_EQ(session.calculator.state(), state);
+            EXPECT_EQ((std::array{session.display(), session.indicator(), session.memory()}),
+                      texts);
+        } else {
+            session.run(after);
+            EXPECT_EQ(session.display(), display);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace sumora::testing
