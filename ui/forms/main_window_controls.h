@@ -282,6 +282,8 @@ constexpr int coveredWidth(Label field) {
 
 // The entry of the display's and the memory field's context menu that copies the field's text.
 inline constexpr std::string_view copyCaption = "Copy";
+// The entry of the display's context menu that enters a number from the clipboard.
+inline constexpr std::string_view pasteCaption = "Paste";
 
 // Horizontal rules, one pixel thick, from x1 to x2 at height y.
 struct LineControl {

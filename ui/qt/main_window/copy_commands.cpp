@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 
+#include "engine/calculator.h"
 #include "ui/forms/main_window_controls.h"
 #include "ui/qt/qt_conversions.h"
 
@@ -19,6 +20,14 @@ QAction* copyAction(QWidget& owner, const QLabel& field) {
     return action;
 }
 
+QAction* pasteAction(QWidget& owner, Calculator& engine) {
+    auto* action = new QAction(qtText(pasteCaption), &owner);
+    QObject::connect(action, &QAction::triggered, &owner, [&engine] {
+        engine.paste(QGuiApplication::clipboard()->text().toStdString());
+    });
+    return action;
+}
+
 }  // namespace
 
 void addCopyCommands(QWidget& window, QLabel& display, QLabel& memory) {
@@ -29,6 +38,15 @@ void addCopyCommands(QWidget& window, QLabel& display, QLabel& memory) {
     QAction* chords = copyAction(window, display);
     chords->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    chords->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(chords);
+}
+
+void addPasteCommands(QWidget& window, QLabel& display, Calculator& engine) {
+    display.addAction(pasteAction(display, engine));
+    QAction* chords = pasteAction(window, engine);
+    chords->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
     chords->setShortcutContext(Qt::WindowShortcut);
     window.addAction(chords);
 }

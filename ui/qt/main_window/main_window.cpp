@@ -52,6 +52,7 @@ MainWindow::MainWindow(platform::Platform& platform)
     buildLabels(client);
     addCopyCommands(*this, *labels_[static_cast<std::size_t>(Label::lblDisp)],
                     *labels_[static_cast<std::size_t>(Label::lblMem)]);
+    addPasteCommands(*this, *labels_[static_cast<std::size_t>(Label::lblDisp)], engine_);
     buildLines(client);
     buildMenus();
     setFixedSize(sizeHint());

@@ -1,5 +1,8 @@
+#include <functional>
 #include <string>
 #include <vector>
+
+#include <QClipboard>
 
 #include "tests/ui/qt/main_window/window_fixture.h"
 #include "ui/forms/main_window_controls.h"
@@ -72,6 +75,37 @@ TEST_F(KeysTest, EveryKeyClickedOrTypedHasItsOwnEffect) {
                       c.shown.find("|E|") == std::string::npos || key.key == Key::cmdAC)
                 << key.objectName;
         }
+    }
+}
+
+// Copied after 2 ^ 40 = and pasted after AC, the result is entered as the number it shows, with
+// the focus on a key that takes no typing; a text that is no number changes nothing.
+TEST_F(KeysTest, ChordsAndTheDisplayMenuPasteTheClipboardsNumber) {
+    const auto chord = [](Qt::Key key, Qt::KeyboardModifier modifier) {
+        return [key, modifier] { QTest::keyClick(QApplication::focusWidget(), key, modifier); };
+    };
+    const std::function<void()> pastes[] = {
+        chord(Qt::Key_V, Qt::ControlModifier),
+        chord(Qt::Key_Insert, Qt::ShiftModifier),
+        [this] {
+            const QList<QAction*> menu = child<QLabel>("lblDisp")->actions();
+            ASSERT_EQ(menu.size(), 2);
+            EXPECT_EQ(menu.back()->text(), "Paste");
+            menu.back()->trigger();
+        },
+    };
+    for (const auto& paste : pastes) {
+        open();
+        play("2 ^ 4 0 click:cmdEq");
+        chord(Qt::Key_C, Qt::ControlModifier)();
+        play("click:cmdAC focus:cmdPi");
+        paste();
+        EXPECT_EQ(text("lblDisp"), "1099511627776");
+        play("focus:cmdNum0 + 0 click:cmdEq");
+        EXPECT_EQ(text("lblDisp"), QApplication::clipboard()->text());
+        QApplication::clipboard()->setText("1+2");
+        paste();
+        EXPECT_EQ(text("lblDisp"), "1,099,511,627,776");
     }
 }
 
