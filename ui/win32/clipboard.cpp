@@ -1,6 +1,7 @@
 #include "ui/win32/clipboard.h"
 
 #include <cstring>
+#include <cwchar>
 
 namespace sumora::win32 {
 
@@ -25,6 +26,22 @@ bool copyToClipboard(HWND owner, std::wstring_view text) {
     }
     CloseClipboard();
     return copied;
+}
+
+std::wstring clipboardText(HWND owner) {
+    std::wstring text;
+    if (OpenClipboard(owner) == FALSE) {
+        return text;
+    }
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const auto* source = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+    if (source != nullptr) {
+        // Bounded by the block's size, should another program have left out the final null.
+        text.assign(source, wcsnlen(source, GlobalSize(data) / sizeof(wchar_t)));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
 }
 
 }  // namespace sumora::win32

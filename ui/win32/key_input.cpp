@@ -53,6 +53,13 @@ LRESULT KeyListener::onMessage(HWND control, UINT message, WPARAM wParam, LPARAM
                 input_->copyRequested();
                 return 0;
             }
+            // The character that Ctrl+V also makes is a control character, which is no typing.
+            if (((wParam == 'V' && isDown(VK_CONTROL)) ||
+                 (wParam == VK_INSERT && isDown(VK_SHIFT))) &&
+                !isDown(VK_MENU)) {
+                input_->pasteRequested();
+                return 0;
+            }
             break;
         case WM_SETFOCUS:
             input_->focused(key_);

@@ -19,6 +19,7 @@ public:
     virtual void tabbed(Key from, bool backwards) = 0;
     virtual void focused(Key key) = 0;
     virtual void copyRequested() = 0;
+    virtual void pasteRequested() = 0;
 
 protected:
     ~KeyInput() = default;

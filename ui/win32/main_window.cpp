@@ -370,13 +370,20 @@ void MainWindow::onContextMenu(HWND control, LPARAM screenPoint) {
         ClientToScreen(control, &at);
     }
     constexpr UINT copyCommand = 1;
+    constexpr UINT pasteCommand = 2;
     HMENU menu = CreatePopupMenu();
     AppendMenuW(menu, MF_STRING, copyCommand, widen(ui::copyCaption).c_str());
-    if (TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, window_, nullptr) ==
-        copyCommand) {
-        copyToClipboard(window_, widen(view_.text(*field)));
+    if (*field == Label::lblDisp) {
+        AppendMenuW(menu, MF_STRING, pasteCommand, widen(ui::pasteCaption).c_str());
     }
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, window_, nullptr));
     DestroyMenu(menu);
+    if (chosen == copyCommand) {
+        copyToClipboard(window_, widen(view_.text(*field)));
+    } else if (chosen == pasteCommand) {
+        pasteRequested();
+    }
 }
 
 LRESULT MainWindow::onNotify(NMHDR& header) {
@@ -419,6 +426,10 @@ void MainWindow::focused(Key key) {
 
 void MainWindow::copyRequested() {
     copyToClipboard(window_, widen(view_.text(Label::lblDisp)));
+}
+
+void MainWindow::pasteRequested() {
+    engine_.paste(narrow(clipboardText(window_)));
 }
 
 }  // namespace sumora::win32

@@ -57,7 +57,8 @@ private:
     void onMenuCommand(UINT commandId);
     void onDrawItem(const DRAWITEMSTRUCT& item);
     std::optional<Label> labelOf(HWND control) const;
-    // The display's and the memory field's context menu copies the field's whole text.
+    // The display's and the memory field's context menu copies the field's whole text; the
+    // display's also pastes.
     void onContextMenu(HWND control, LPARAM screenPoint);
     LRESULT onNotify(NMHDR& header);
 
@@ -66,6 +67,7 @@ private:
     void tabbed(Key from, bool backwards) override;
     void focused(Key key) override;
     void copyRequested() override;
+    void pasteRequested() override;
 
     platform::Platform& platform_;
     HWND window_ = nullptr;

@@ -11,6 +11,7 @@
 #include "ui/forms/face_colours.h"
 #include "ui/forms/main_window_controls.h"
 #include "ui/forms/menu_messages.h"
+#include "ui/win32/clipboard.h"
 #include "ui/win32/field_drawing.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/menu_bar.h"
@@ -47,8 +48,9 @@ protected:
     std::string text(Label label) const { return textOf(window->label(label)); }
 
     // Steps, separated by blanks: a single character is typed on the focused key; Enter, Space,
-    // Escape, Tab, ShiftTab, CtrlC and CtrlInsert are those keys; click:NAME and focus:NAME act
-    // on the named key.
+    // Escape, Tab, ShiftTab, CtrlC, CtrlInsert, CtrlV and ShiftInsert are those keys; click:NAME
+    // and focus:NAME act on the named key; MenuPaste takes the last entry of the display's
+    // context menu.
     void play(std::string_view steps) {
         while (!steps.empty()) {
             const std::string_view step = steps.substr(0, steps.find(' '));
@@ -56,22 +58,29 @@ protected:
             // The modifiers held, as GetKeyState reads them, until the next step.
             BYTE keys[256]{};
             GetKeyboardState(keys);
-            keys[VK_SHIFT] = step == "ShiftTab" ? 0x80 : 0;
+            keys[VK_SHIFT] = step.starts_with("Shift") ? 0x80 : 0;
             keys[VK_CONTROL] = step.starts_with("Ctrl") ? 0x80 : 0;
             SetKeyboardState(keys);
             if (step.starts_with("click:")) {
                 SendMessageW(key(step.substr(6)), BM_CLICK, 0, 0);
             } else if (step.starts_with("focus:")) {
                 SetFocus(key(step.substr(6)));
+            } else if (step == "MenuPaste") {
+                // The menu's own loop takes these keys from the queue, as it would the user's.
+                PostMessageW(window->handle(), WM_KEYDOWN, VK_UP, 1);
+                PostMessageW(window->handle(), WM_KEYDOWN, VK_RETURN, 1);
+                SendMessageW(window->handle(), WM_CONTEXTMENU,
+                             reinterpret_cast<WPARAM>(window->label(Label::lblDisp)), -1);
             } else if (step.size() == 1) {
                 PostMessageW(GetFocus(), WM_CHAR, static_cast<WPARAM>(step.front()), 1);
             } else {
-                const WPARAM virtualKey = step == "Enter"        ? VK_RETURN
-                                          : step == "Space"      ? VK_SPACE
-                                          : step == "Escape"     ? VK_ESCAPE
-                                          : step == "CtrlC"      ? 'C'
-                                          : step == "CtrlInsert" ? VK_INSERT
-                                                                 : VK_TAB;
+                const WPARAM virtualKey = step == "Enter"            ? VK_RETURN
+                                          : step == "Space"          ? VK_SPACE
+                                          : step == "Escape"         ? VK_ESCAPE
+                                          : step == "CtrlC"          ? 'C'
+                                          : step == "CtrlV"          ? 'V'
+                                          : step.ends_with("Insert") ? VK_INSERT
+                                                                     : VK_TAB;
                 PostMessageW(GetFocus(), WM_KEYDOWN, virtualKey, 1);
                 PostMessageW(GetFocus(), WM_KEYUP, virtualKey, 0xC0000001);
             }
@@ -205,6 +214,23 @@ TEST_F(MainWindowTest, TypedKeysReachTheEngineThroughTheFocusedKey) {
                   copied);
         GlobalUnlock(data);
         CloseClipboard();
+    }
+}
+
+// Copied after 2 ^ 40 = and pasted after AC, the result is entered as the number it shows, with
+// the focus on a key that takes no typing; a text that is no number changes nothing.
+TEST_F(MainWindowTest, ChordsAndTheDisplayMenuPasteTheClipboardsNumber) {
+    for (const std::string_view paste : {"CtrlV", "ShiftInsert", "MenuPaste"}) {
+        SCOPED_TRACE(std::string(paste));
+        open();
+        play("2 ^ 4 0 focus:cmdEq Enter CtrlC click:cmdAC focus:cmdPi");
+        play(paste);
+        EXPECT_EQ(text(Label::lblDisp), "1099511627776");
+        play("focus:cmdNum0 + 0 focus:cmdEq Enter");
+        EXPECT_EQ(text(Label::lblDisp), "1,099,511,627,776");
+        copyToClipboard(nullptr, L"1+2");
+        play(paste);
+        EXPECT_EQ(text(Label::lblDisp), "1,099,511,627,776");
     }
 }
 
