@@ -52,8 +52,9 @@ public:
     void click(Key key);
     void keyPress(Key focused, std::int16_t KeyAscii);
     // Enters the number in the clipboard's `text` by clicking its digit, point and sign keys.
-    // A text that is no number, or whose keys would not show exactly that number (an entry
-    // already begun, the length limit, the error lock), is refused whole with a beep.
+    // A text that is no number, or whose keys would not show exactly that number (appended to
+    // digits being entered, cut by the length limit, under the error lock), is refused whole with
+    // a beep.
     void paste(std::string_view text);
 
     void Form_Load();
