@@ -43,6 +43,7 @@ TEST(Calculator, KeySequences) {
         {"M- of a positive into empty", "5 M-", "5", "", "-5"},
         {"M- of a negative into empty", "5 +- M-", "-5", "", "5"},
         {"M- of zero into empty", "0.00 M-", "0.00", "", ""},
+        {"M- of 2^32 into empty", "4294967296 M-", "4294967296", "", "-4294967296"},
         {"Mre stores the display", "Mre", "0", "", "0"},
         {"Mdis copies the text", "1234 + 0 = Mre 7 Mdis", "1,234", "", "1,234"},
         {"Mdis of an empty memory", "Mdis", "", "", ""},

@@ -110,6 +110,9 @@ constexpr ArithmeticCase arithmeticCases[] = {
     {maxText, divide, "0.1", "", DecimalStatus::overflow},
     {"1", divide, maxText, "0"},
     {"5", divide, "0", "", DecimalStatus::divisionByZero},
+    // Divisors 2^32 and 2^64: zero in their low limbs, not zero.
+    {"1", divide, "4294967296", "0.0000000002328306436538696289"},
+    {"1", divide, "18446744073709551616", "0.0000000000000000000542101086"},
 };
 
 TEST(DecimalArithmetic, MatchesWorkedResults) {
@@ -124,6 +127,8 @@ TEST(DecimalArithmetic, MatchesWorkedResults) {
 TEST(Decimal, ComparesAndConvertsByValue) {
     EXPECT_EQ(number("1.50") <=> number("1.5"), std::strong_ordering::equal);
     EXPECT_EQ(number("-0.00") <=> number("0"), std::strong_ordering::equal);
+    EXPECT_TRUE(number("1.50") == number("1.5"));
+    EXPECT_FALSE(number("1.5") == number("1.51"));
     EXPECT_EQ(number("-2") <=> number("-1.5"), std::strong_ordering::less);
     EXPECT_EQ(number("10") <=> number("9.999999999999999999999999999"),
               std::strong_ordering::greater);
