@@ -7,19 +7,22 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <span>
 #include <string_view>
 
+#include "ui/forms/commands.h"
 #include "ui/forms/layout_units.h"
 #include "ui/forms/version_caption.h"
 
 namespace sumora::dialogs {
 
+using ui::DialogCommand;
 using ui::FontFace;
 using ui::pixels;
 
 enum class Kind {
-    picture,  // shows the picture named by `text`, from its top-left corner, clipped
+    picture,  // shows its picture from its top-left corner, clipped
     button,
     label,
     link,  // a label that reports clicks
@@ -32,16 +35,21 @@ enum class Border {
     single,  // 1 pixel
 };
 
+// The pictures of the dialogs; each front end maps them to its own resources.
+enum class Picture { none, emblem, banner };
+
 struct Control {
     std::string_view objectName;
     Kind kind;
     std::string_view container;  // "" for the window itself
-    std::string_view text;       // caption, or a picture's resource
+    std::string_view text;       // the caption; "" for a picture or a line
     FontFace font;
     int x, y, w, h;
     int tabIndex;  // -1 for a line, which has none
     Border border;
     bool centred;  // text centred, else from the top-left corner
+    std::optional<DialogCommand> command = std::nullopt;  // of a button or a link
+    Picture picture = Picture::none;
 };
 
 struct WindowAttributes {
@@ -59,8 +67,8 @@ inline constexpr WindowAttributes aboutWindow{"frmAbout", "About", 5115, 2490, f
 
 // The e-mail label's caption is made from the author's address (about_actions.h).
 inline constexpr std::array<Control, 8> aboutControls{{
-    {"Picture1", Kind::picture, "", ":/pictures/emblem.bmp", arial9, 120, 120, 840, 720, 0,
-     Border::sunken, false},
+    {"Picture1", Kind::picture, "", "", arial9, 120, 120, 840, 720, 0, Border::sunken, false,
+     std::nullopt, Picture::emblem},
     {"Label1",
      Kind::label,
      "",
@@ -77,12 +85,12 @@ inline constexpr std::array<Control, 8> aboutControls{{
      225, 2, Border::none, true},
     {"Label3", Kind::label, "", "Created by: Ah Kiat???   Created on: 29/09/2000", arial9, 975, 480,
      4065, 225, 3, Border::none, true},
-    {"Picture2", Kind::picture, "", ":/pictures/banner.png", arial9, 120, 1440, 4935, 968, 4,
-     Border::none, false},
+    {"Picture2", Kind::picture, "", "", arial9, 120, 1440, 4935, 968, 4, Border::none, false,
+     std::nullopt, Picture::banner},
     {"Command1", Kind::button, "Picture2", "&OK", buttonFont, 2280, 600, 1215, 375, 5, Border::none,
-     true},
+     true, DialogCommand::ok},
     {"Command2", Kind::button, "Picture2", "&System Info", buttonFont, 3720, 600, 1215, 375, 6,
-     Border::none, true},
+     Border::none, true, DialogCommand::systemInfo},
     {"lblemail",
      Kind::link,
      "",
@@ -94,13 +102,13 @@ inline constexpr std::array<Control, 8> aboutControls{{
      255,
      7,
      Border::none,
-     true},
+     true,
+     DialogCommand::emailLink},
 }};
 
 inline constexpr WindowAttributes bugsWindow{"frmBugs", "Bugs Fix and Report", 7245, 6510, true,
                                              arial9};
 
-// The label's text is set when the dialog loads.
 inline constexpr std::array<Control, 3> bugsControls{{
     {"cmdOK",
      Kind::button,
@@ -113,11 +121,12 @@ inline constexpr std::array<Control, 3> bugsControls{{
      405,
      0,
      Border::none,
-     true},
+     true,
+     DialogCommand::ok},
     {"lblBugs",
      Kind::label,
      "",
-     "",
+     "Please forward any error or bug to me",
      {"Arial", 12.0, false},
      120,
      120,

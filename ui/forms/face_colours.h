@@ -16,6 +16,10 @@ struct FaceColours {
     Rgb disabledCaption;
 };
 
+// The About dialog's e-mail link: blue, and red once it was followed.
+inline constexpr Rgb linkColour{0, 0, 255};
+inline constexpr Rgb followedLinkColour{255, 0, 0};
+
 inline constexpr FaceColours pureRedFace{{255, 0, 0}, {40, 0, 0}};
 inline constexpr FaceColours pureGreenFace{{0, 255, 0}, {0, 80, 0}};
 

@@ -6,9 +6,11 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "engine/key.h"
+#include "ui/forms/commands.h"
 #include "ui/forms/layout_units.h"
 
 namespace sumora::ui {
@@ -299,10 +301,11 @@ inline constexpr std::array<LineControl, 2> lineControls{{
 inline constexpr int clientWidth = 3360;
 inline constexpr int clientHeight = 4035;
 
-// Menu entries in order; an entry without a caption is a separator.
+// Menu entries in order; an entry without a caption is a separator, and has no command.
 struct MenuEntry {
     std::string_view objectName;
     std::string_view caption;
+    std::optional<MenuCommand> command;
 };
 
 struct MenuControl {
@@ -314,13 +317,16 @@ struct MenuControl {
 inline constexpr std::array<MenuControl, 2> menuControls{{
     {"mFile",
      "&File",
-     {{{"mSave", "&Save"}, {"mPrint", "&Print"}, {"liner1", ""}, {"mExit", "&Exit"}}}},
+     {{{"mSave", "&Save", MenuCommand::save},
+       {"mPrint", "&Print", MenuCommand::print},
+       {"liner1", "", std::nullopt},
+       {"mExit", "&Exit", MenuCommand::exit}}}},
     {"mHelp",
      "&Help",
-     {{{"mLicense", "&License Agreement"},
-       {"liner4", ""},
-       {"mBugs", "&Bugs Fix"},
-       {"mAbout", "&About"}}}},
+     {{{"mLicense", "&License Agreement", MenuCommand::license},
+       {"liner4", "", std::nullopt},
+       {"mBugs", "&Bugs Fix", MenuCommand::bugs},
+       {"mAbout", "&About", MenuCommand::about}}}},
 }};
 
 }  // namespace sumora::ui

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ui/win32/colour_ref.h"
 #include "ui/win32/dpi_scale.h"
 #include "ui/win32/wide_text.h"
 
@@ -11,10 +12,6 @@ namespace {
 
 // Where the focus rectangle lies inside the edge, in pixels at the base DPI.
 constexpr int focusInset = 4;
-
-COLORREF colorref(ui::Rgb colour) {
-    return RGB(colour.red, colour.green, colour.blue);
-}
 
 }  // namespace
 

@@ -315,30 +315,37 @@ void MainWindow::centre() {
 
 void MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     if (lParam == 0) {
-        onMenuCommand(LOWORD(wParam));
+        if (const auto command = menuCommandOf(LOWORD(wParam))) {
+            onMenuCommand(*command);
+        }
     } else if (const auto key = keyOf(LOWORD(wParam)); key && HIWORD(wParam) == BN_CLICKED) {
         engine_.click(*key);
     }
 }
 
-void MainWindow::onMenuCommand(UINT commandId) {
-    const std::string_view entry = menuEntryName(commandId);
-    const std::pair<std::string_view, const ui::MenuMessage*> messages[] = {
-        {"mSave", &ui::saveMessage},
-        {"mPrint", &ui::printMessage},
-        {"mLicense", &ui::licenseMessage},
+void MainWindow::onMenuCommand(ui::MenuCommand command) {
+    const auto show = [this](const ui::MenuMessage& message) {
+        platform_.messageBox(message.prompt, message.style, message.title);
     };
-    for (const auto& [name, message] : messages) {
-        if (entry == name) {
-            platform_.messageBox(message->prompt, message->style, message->title);
-        }
-    }
-    if (entry == "mExit") {
-        DestroyWindow(window_);
-    } else if (entry == "mBugs") {
-        showBugsDialog(window_);
-    } else if (entry == "mAbout") {
-        showAboutDialog(window_, platform_);
+    switch (command) {
+        case ui::MenuCommand::save:
+            show(ui::saveMessage);
+            break;
+        case ui::MenuCommand::print:
+            show(ui::printMessage);
+            break;
+        case ui::MenuCommand::license:
+            show(ui::licenseMessage);
+            break;
+        case ui::MenuCommand::exit:
+            DestroyWindow(window_);
+            break;
+        case ui::MenuCommand::bugs:
+            showBugsDialog(window_);
+            break;
+        case ui::MenuCommand::about:
+            showAboutDialog(window_, platform_);
+            break;
     }
 }
 

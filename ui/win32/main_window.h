@@ -19,6 +19,7 @@
 
 #include "engine/calculator.h"
 #include "platform/platform.h"
+#include "ui/forms/commands.h"
 #include "ui/win32/accessible_names.h"
 #include "ui/win32/control_view.h"
 #include "ui/win32/font_set.h"
@@ -54,7 +55,7 @@ private:
     bool fitClientArea(UINT dpi);
     void centre();
     void onCommand(WPARAM wParam, LPARAM lParam);
-    void onMenuCommand(UINT commandId);
+    void onMenuCommand(ui::MenuCommand command);
     void onDrawItem(const DRAWITEMSTRUCT& item);
     std::optional<Label> labelOf(HWND control) const;
     // The display's and the memory field's context menu copies the field's whole text; the

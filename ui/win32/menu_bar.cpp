@@ -8,55 +8,36 @@ namespace sumora::win32 {
 namespace {
 
 constexpr UINT firstCommandId = 100;
-
-template <typename Visit>
-void forEachEntry(Visit visit) {
-    UINT id = firstCommandId;
-    for (const ui::MenuControl& menu : ui::menuControls) {
-        for (const ui::MenuEntry& entry : menu.entries) {
-            visit(entry, id++);
-        }
-    }
-}
+constexpr UINT commandCount = static_cast<UINT>(ui::MenuCommand::about) + 1;
 
 }  // namespace
 
 HMENU createMenuBar() {
     HMENU bar = CreateMenu();
-    UINT id = firstCommandId;
     for (const ui::MenuControl& menu : ui::menuControls) {
         HMENU popup = CreatePopupMenu();
         for (const ui::MenuEntry& entry : menu.entries) {
-            if (entry.caption.empty()) {
-                AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+            if (entry.command) {
+                AppendMenuW(popup, MF_STRING, menuCommandId(*entry.command),
+                            widen(entry.caption).c_str());
             } else {
-                AppendMenuW(popup, MF_STRING, id, widen(entry.caption).c_str());
+                AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
             }
-            ++id;
         }
         AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), widen(menu.caption).c_str());
     }
     return bar;
 }
 
-UINT menuCommandId(std::string_view entryName) {
-    UINT found = 0;
-    forEachEntry([&](const ui::MenuEntry& entry, UINT id) {
-        if (entry.objectName == entryName) {
-            found = id;
-        }
-    });
-    return found;
+UINT menuCommandId(ui::MenuCommand command) {
+    return firstCommandId + static_cast<UINT>(command);
 }
 
-std::string_view menuEntryName(UINT commandId) {
-    std::string_view found;
-    forEachEntry([&](const ui::MenuEntry& entry, UINT id) {
-        if (id == commandId) {
-            found = entry.objectName;
-        }
-    });
-    return found;
+std::optional<ui::MenuCommand> menuCommandOf(UINT commandId) {
+    if (commandId < firstCommandId || commandId >= firstCommandId + commandCount) {
+        return std::nullopt;
+    }
+    return static_cast<ui::MenuCommand>(commandId - firstCommandId);
 }
 
 }  // namespace sumora::win32

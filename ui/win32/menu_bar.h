@@ -1,19 +1,20 @@
 #pragma once
 
-// The menu bar, built from the menu table. A command's id is its entry's place among all entries
-// of the bar, so that the table alone names every command.
+// The menu bar, built from the menu table. A command's id is its value above a base clear of the
+// controls' ids, so that the command enum alone numbers the menu.
 
 #include <windows.h>
 
-#include <string_view>
+#include <optional>
+
+#include "ui/forms/commands.h"
 
 namespace sumora::win32 {
 
 HMENU createMenuBar();
 
-// 0 for a name that is no entry.
-UINT menuCommandId(std::string_view entryName);
-// "" for an id that is no entry.
-std::string_view menuEntryName(UINT commandId);
+UINT menuCommandId(ui::MenuCommand command);
+// Nothing for an id that is no menu command.
+std::optional<ui::MenuCommand> menuCommandOf(UINT commandId);
 
 }  // namespace sumora::win32

@@ -282,16 +282,17 @@ TEST_F(MainWindowTest, TabAndShiftTabFollowTheTableAndWrap) {
 // Save, Print and License show their boxes, Bugs Fix and About their modal dialogs, and each
 // gives the focus back; Exit, last, closes the window and ends the loop with status 0.
 TEST_F(MainWindowTest, MenuEntriesShowTheirBoxOrDialogOrEndTheLoop) {
-    const std::tuple<std::string_view, const ui::MenuMessage*, std::string_view> cases[] = {
-        {"mSave", &ui::saveMessage, ""},
-        {"mPrint", &ui::printMessage, ""},
-        {"mLicense", &ui::licenseMessage, ""},
-        {"mBugs", nullptr, dialogs::bugsWindow.caption},
-        {"mAbout", nullptr, dialogs::aboutWindow.caption},
-        {"mExit", nullptr, ""},
+    using ui::MenuCommand;
+    const std::tuple<MenuCommand, const ui::MenuMessage*, std::string_view> cases[] = {
+        {MenuCommand::save, &ui::saveMessage, ""},
+        {MenuCommand::print, &ui::printMessage, ""},
+        {MenuCommand::license, &ui::licenseMessage, ""},
+        {MenuCommand::bugs, nullptr, dialogs::bugsWindow.caption},
+        {MenuCommand::about, nullptr, dialogs::aboutWindow.caption},
+        {MenuCommand::exit, nullptr, ""},
     };
-    for (const auto& [entry, message, title] : cases) {
-        SCOPED_TRACE(std::string(entry));
+    for (const auto& [command, message, title] : cases) {
+        SCOPED_TRACE(static_cast<int>(command));
         play("7");
         platform.messageBoxes.clear();
         const Step closeDialog = [&](HWND shown) {
@@ -301,7 +302,7 @@ TEST_F(MainWindowTest, MenuEntriesShowTheirBoxOrDialogOrEndTheLoop) {
         };
         drive(
             window->handle(),
-            [&](HWND owner) { SendMessageW(owner, WM_COMMAND, menuCommandId(entry), 0); },
+            [&](HWND owner) { SendMessageW(owner, WM_COMMAND, menuCommandId(command), 0); },
             title.empty() ? std::vector<Step>{} : std::vector{closeDialog});
         using Box = platform::FakePlatform::MessageBoxCall;
         EXPECT_EQ(
@@ -309,7 +310,7 @@ TEST_F(MainWindowTest, MenuEntriesShowTheirBoxOrDialogOrEndTheLoop) {
             (message == nullptr ? std::vector<Box>{}
                                 : std::vector<Box>{{std::string(message->prompt), message->style,
                                                     std::string(message->title)}}));
-        const bool exits = entry == "mExit";
+        const bool exits = command == MenuCommand::exit;
         EXPECT_EQ(pump(), exits ? 0U : static_cast<WPARAM>(-1));
         EXPECT_EQ(window->handle() == nullptr, exits);
         EXPECT_EQ(focusName(), exits ? "" : "cmdNum7");

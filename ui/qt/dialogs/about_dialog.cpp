@@ -4,9 +4,9 @@
 #include <QCursor>
 #include <QLabel>
 #include <QPixmap>
-#include <QPushButton>
 
 #include "ui/forms/about_actions.h"
+#include "ui/forms/face_colours.h"
 #include "ui/qt/dialogs/control_builder.h"
 #include "ui/qt/dialogs/dialog_window.h"
 #include "ui/qt/dialogs/link_label.h"
@@ -15,12 +15,9 @@ namespace sumora::dialogs {
 
 namespace {
 
-const QColor linkBlue(0, 0, 255);
-const QColor followedRed(255, 0, 0);
-
-void setTextColour(QLabel& label, const QColor& colour) {
+void setTextColour(QLabel& label, ui::Rgb colour) {
     QPalette colours = label.palette();
-    colours.setColor(QPalette::WindowText, colour);
+    colours.setColor(QPalette::WindowText, qtColour(colour));
     label.setPalette(colours);
 }
 
@@ -33,7 +30,7 @@ QCursor handCursor() {
 
 AboutDialog::AboutDialog(platform::Platform& platform, QWidget* mainWindow)
     : QDialog(mainWindow), platform_(platform) {
-    buildWindow(*this, aboutWindow, aboutControls);
+    buildWindow(*this, aboutWindow, aboutControls, [this](DialogCommand command) { run(command); });
     setModal(true);
 
     auto* link = findChild<LinkLabel*>("lblemail");
@@ -42,14 +39,7 @@ AboutDialog::AboutDialog(platform::Platform& platform, QWidget* mainWindow)
     link->setProperty("tag", qtText(emailTag()));
     link->setToolTip(qtText(emailToolTip()));
     link->setCursor(handCursor());
-    setTextColour(*link, linkBlue);
-
-    auto* ok = findChild<QPushButton*>("Command1");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(findChild<QPushButton*>("Command2"), &QPushButton::clicked, this,
-            [this] { Command2_Click(); });
-    connect(link, &LinkLabel::clicked, this, [this] { lblemail_Click(); });
+    setTextColour(*link, ui::linkColour);
 
     placeInScreenCentre(*this);
     Form_Load();
@@ -62,18 +52,20 @@ void AboutDialog::Form_Load() {
     }
 }
 
-void AboutDialog::Command1_Click() {
-    unloadAndReturnToMainWindow(*this);
-}
-
-void AboutDialog::Command2_Click() {
-    StartSysInfo(platform_);
-}
-
-void AboutDialog::lblemail_Click() {
-    followEmailLink(platform_, lblemail_->property("tag").toString().toStdString(),
-                    lblemail_->text().toStdString());
-    setTextColour(*lblemail_, followedRed);
+void AboutDialog::run(DialogCommand command) {
+    switch (command) {
+        case DialogCommand::ok:
+            unloadAndReturnToMainWindow(*this);
+            break;
+        case DialogCommand::systemInfo:
+            StartSysInfo(platform_);
+            break;
+        case DialogCommand::emailLink:
+            followEmailLink(platform_, lblemail_->property("tag").toString().toStdString(),
+                            lblemail_->text().toStdString());
+            setTextColour(*lblemail_, ui::followedLinkColour);
+            break;
+    }
 }
 
 }  // namespace sumora::dialogs

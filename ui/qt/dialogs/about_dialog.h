@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "platform/platform.h"
+#include "ui/forms/commands.h"
 
 class QLabel;
 
@@ -17,9 +18,7 @@ public:
     AboutDialog(platform::Platform& platform, QWidget* mainWindow);
 
     void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
-    void lblemail_Click();
+    void run(ui::DialogCommand command);
 
 private:
     platform::Platform& platform_;

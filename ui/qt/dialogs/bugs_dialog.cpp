@@ -1,9 +1,7 @@
 #include "ui/qt/dialogs/bugs_dialog.h"
 
 #include <QIcon>
-#include <QLabel>
 #include <QPixmap>
-#include <QPushButton>
 
 #include "ui/qt/dialogs/control_builder.h"
 #include "ui/qt/dialogs/dialog_window.h"
@@ -22,25 +20,22 @@ QIcon noIcon() {
 }  // namespace
 
 BugsDialog::BugsDialog(QWidget* mainWindow) : QDialog(mainWindow) {
-    buildWindow(*this, bugsWindow, bugsControls);
+    buildWindow(*this, bugsWindow, bugsControls, [this](DialogCommand command) { run(command); });
     setModal(true);
     setWindowIcon(noIcon());
-    lblBugs_ = findChild<QLabel*>("lblBugs");
-
-    auto* ok = findChild<QPushButton*>("cmdOK");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-
     placeInScreenCentre(*this);
-    Form_Load();
 }
 
-void BugsDialog::Form_Load() {
-    lblBugs_->setText("Please forward any error or bug to me");
-}
-
-void BugsDialog::cmdOK_Click() {
-    unloadAndReturnToMainWindow(*this);
+void BugsDialog::run(DialogCommand command) {
+    switch (command) {
+        case DialogCommand::ok:
+            unloadAndReturnToMainWindow(*this);
+            break;
+        case DialogCommand::systemInfo:
+        case DialogCommand::emailLink:
+            // Not in this dialog.
+            break;
+    }
 }
 
 }  // namespace sumora::dialogs

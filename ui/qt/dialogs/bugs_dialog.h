@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class QLabel;
+#include "ui/forms/commands.h"
 
 namespace sumora::dialogs {
 
@@ -12,11 +12,7 @@ public:
     // Modal over `mainWindow`, to which OK gives the focus back.
     explicit BugsDialog(QWidget* mainWindow);
 
-    void Form_Load();
-    void cmdOK_Click();
-
-private:
-    QLabel* lblBugs_;
+    void run(ui::DialogCommand command);
 };
 
 }  // namespace sumora::dialogs

@@ -27,12 +27,24 @@ void setBorder(QFrame& frame, Border border) {
     }
 }
 
+QString resourceOf(Picture picture) {
+    switch (picture) {
+        case Picture::emblem:
+            return QStringLiteral(":/pictures/emblem.bmp");
+        case Picture::banner:
+            return QStringLiteral(":/pictures/banner.png");
+        case Picture::none:
+            break;
+    }
+    return {};
+}
+
 QWidget* createWidget(const Control& control, QWidget* container) {
     switch (control.kind) {
         case Kind::picture: {
             auto* picture = new QLabel(container);
             // A picture that is missing leaves the box empty.
-            picture->setPixmap(QPixmap(qtText(control.text)));
+            picture->setPixmap(QPixmap(resourceOf(control.picture)));
             picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             setBorder(*picture, control.border);
             return picture;
@@ -57,10 +69,21 @@ QWidget* createWidget(const Control& control, QWidget* container) {
     return nullptr;
 }
 
+void connectCommand(QWidget& window, QWidget& widget, DialogCommand command,
+                    const std::function<void(DialogCommand)>& run) {
+    const auto runCommand = [run, command] { run(command); };
+    if (auto* link = qobject_cast<LinkLabel*>(&widget)) {
+        QObject::connect(link, &LinkLabel::clicked, &window, runCommand);
+    } else if (auto* button = qobject_cast<QPushButton*>(&widget)) {
+        button->setDefault(command == DialogCommand::ok);
+        QObject::connect(button, &QPushButton::clicked, &window, runCommand);
+    }
+}
+
 }  // namespace
 
 void buildWindow(QWidget& window, const WindowAttributes& attributes,
-                 std::span<const Control> controls) {
+                 std::span<const Control> controls, const std::function<void(DialogCommand)>& run) {
     window.setObjectName(qtText(attributes.objectName));
     window.setWindowTitle(qtText(attributes.caption));
     window.setWindowFlags(
@@ -82,6 +105,9 @@ void buildWindow(QWidget& window, const WindowAttributes& attributes,
                                  : window.findChild<QWidget*>(qtText(control.container));
         QWidget* widget = createWidget(control, container);
         widget->setObjectName(qtText(control.objectName));
+        if (control.command) {
+            connectCommand(window, *widget, *control.command, run);
+        }
         if (control.kind == Kind::line) {
             continue;
         }

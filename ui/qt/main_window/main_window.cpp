@@ -1,7 +1,6 @@
 #include "ui/qt/main_window/main_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -132,20 +131,11 @@ void MainWindow::buildMenus() {
             QAction* action = entry.caption.empty() ? menu->addSeparator()
                                                     : menu->addAction(qtText(entry.caption));
             action->setObjectName(qtText(entry.objectName));
+            if (const auto command = entry.command) {
+                connect(action, &QAction::triggered, this,
+                        [this, command] { menuCommands_.run(*command); });
+            }
         }
-    }
-    // Exit ends the program at once, without closing windows one by one.
-    connect(findChild<QAction*>("mExit"), &QAction::triggered, this, [] { QApplication::exit(0); });
-
-    using Command = void (MenuCommands::*)();
-    const std::pair<const char*, Command> commands[] = {
-        {"mSave", &MenuCommands::mSave_Click},       {"mPrint", &MenuCommands::mPrint_Click},
-        {"mLicense", &MenuCommands::mLicense_Click}, {"mBugs", &MenuCommands::mBugs_Click},
-        {"mAbout", &MenuCommands::mAbout_Click},
-    };
-    for (const auto& [name, command] : commands) {
-        connect(findChild<QAction*>(name), &QAction::triggered, this,
-                [this, command] { (menuCommands_.*command)(); });
     }
 }
 

@@ -1,24 +1,22 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "ui/forms/commands.h"
 
 class QWidget;
 
 namespace sumora::ui {
 
-// The menu commands of the main window other than Exit. Save, Print and License Agreement each
-// show one fixed message box; Bugs Fix and About open their dialogs modally, built afresh each
-// time. None of them reads or changes the calculator.
+// The menu commands of the main window. Save, Print and License Agreement each show one fixed
+// message box; Bugs Fix and About open their dialogs modally, built afresh each time; Exit ends the
+// program at once, without closing windows one by one. None of them reads or changes the
+// calculator.
 class MenuCommands {
 public:
     MenuCommands(platform::Platform& platform, QWidget& mainWindow)
         : platform_(platform), mainWindow_(mainWindow) {}
 
-    void mSave_Click();
-    void mPrint_Click();
-    void mLicense_Click();
-    void mBugs_Click();
-    void mAbout_Click();
+    void run(MenuCommand command);
 
 private:
     platform::Platform& platform_;

@@ -3,6 +3,8 @@
 #include "resources/resource_ids.h"
 #include "ui/forms/about_actions.h"
 #include "ui/forms/dialog_controls.h"
+#include "ui/forms/face_colours.h"
+#include "ui/win32/colour_ref.h"
 #include "ui/win32/dialogs/dialog_form.h"
 #include "ui/win32/tool_tips.h"
 #include "ui/win32/wide_text.h"
@@ -10,9 +12,6 @@
 namespace sumora::win32 {
 
 namespace {
-
-constexpr COLORREF linkBlue = RGB(0, 0, 255);
-constexpr COLORREF followedRed = RGB(255, 0, 0);
 
 HCURSOR handCursor() {
     HCURSOR hand = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(SUMORA_IDC_HAND));
@@ -22,7 +21,7 @@ HCURSOR handCursor() {
 class AboutForm final : public DialogForm {
 public:
     explicit AboutForm(platform::Platform& platform)
-        : DialogForm(dialogs::aboutWindow, dialogs::aboutControls, "Command1"),
+        : DialogForm(dialogs::aboutWindow, dialogs::aboutControls),
           platform_(platform),
           hand_(handCursor()) {}
 
@@ -33,15 +32,19 @@ private:
         addToolTip(createToolTips(window_), link, widen(dialogs::emailToolTip()));
     }
 
-    void clicked(std::string_view objectName) override {
-        if (objectName == "Command1") {
-            unload();
-        } else if (objectName == "Command2") {
-            dialogs::StartSysInfo(platform_);
-        } else if (objectName == "lblemail") {
-            dialogs::followEmailLink(platform_, dialogs::emailTag(), dialogs::emailCaption());
-            followed_ = true;
-            InvalidateRect(control("lblemail"), nullptr, TRUE);
+    void run(ui::DialogCommand command) override {
+        switch (command) {
+            case ui::DialogCommand::ok:
+                unload();
+                break;
+            case ui::DialogCommand::systemInfo:
+                dialogs::StartSysInfo(platform_);
+                break;
+            case ui::DialogCommand::emailLink:
+                dialogs::followEmailLink(platform_, dialogs::emailTag(), dialogs::emailCaption());
+                followed_ = true;
+                InvalidateRect(control("lblemail"), nullptr, TRUE);
+                break;
         }
     }
 
@@ -49,7 +52,7 @@ private:
         if (label != control("lblemail")) {
             return std::nullopt;
         }
-        return followed_ ? followedRed : linkBlue;
+        return colorref(followed_ ? ui::followedLinkColour : ui::linkColour);
     }
 
     HCURSOR pointer(HWND over) const override {

@@ -9,16 +9,18 @@ namespace {
 
 class BugsForm final : public DialogForm {
 public:
-    BugsForm() : DialogForm(dialogs::bugsWindow, dialogs::bugsControls, "cmdOK") {}
+    BugsForm() : DialogForm(dialogs::bugsWindow, dialogs::bugsControls) {}
 
 private:
-    void load() override {
-        SetWindowTextW(control("lblBugs"), L"Please forward any error or bug to me");
-    }
-
-    void clicked(std::string_view objectName) override {
-        if (objectName == "cmdOK") {
-            unload();
+    void run(ui::DialogCommand command) override {
+        switch (command) {
+            case ui::DialogCommand::ok:
+                unload();
+                break;
+            case ui::DialogCommand::systemInfo:
+            case ui::DialogCommand::emailLink:
+                // Not in this dialog.
+                break;
         }
     }
 };

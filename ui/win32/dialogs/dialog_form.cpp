@@ -21,13 +21,14 @@ using dialogs::Kind;
 // Control ids start above IDOK and IDCANCEL, which the dialog manager sends for Enter and Escape.
 constexpr int firstControlId = 100;
 
-// The pictures of the tables, by the name the tables give them.
-int pictureResource(std::string_view picture) {
-    if (picture == ":/pictures/emblem.bmp") {
-        return SUMORA_IDB_EMBLEM;
-    }
-    if (picture == ":/pictures/banner.png") {
-        return SUMORA_IDB_BANNER;
+int resourceOf(dialogs::Picture picture) {
+    switch (picture) {
+        case dialogs::Picture::emblem:
+            return SUMORA_IDB_EMBLEM;
+        case dialogs::Picture::banner:
+            return SUMORA_IDB_BANNER;
+        case dialogs::Picture::none:
+            break;
     }
     return 0;
 }
@@ -62,13 +63,15 @@ struct CreateParameters {
     DWORD style;
 };
 
-CreateParameters createParameters(const Control& control, bool isDefault) {
+CreateParameters createParameters(const Control& control) {
     switch (control.kind) {
         case Kind::picture:
             return {L"STATIC", SS_OWNERDRAW};
         case Kind::button:
-            return {L"BUTTON", static_cast<DWORD>(WS_TABSTOP |
-                                                  (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON))};
+            return {L"BUTTON",
+                    static_cast<DWORD>(WS_TABSTOP |
+                                       (control.command == ui::DialogCommand::ok ? BS_DEFPUSHBUTTON
+                                                                                 : BS_PUSHBUTTON))};
         case Kind::label:
         case Kind::link:
             return {L"STATIC",
@@ -93,10 +96,9 @@ LRESULT CALLBACK containerProcedure(HWND container, UINT message, WPARAM wParam,
 }  // namespace
 
 DialogForm::DialogForm(const dialogs::WindowAttributes& attributes,
-                       std::span<const Control> controls, std::string_view defaultButton)
+                       std::span<const Control> controls)
     : attributes_(attributes),
       controls_(controls),
-      defaultButton_(defaultButton),
       handles_(controls.size()),
       pictures_(controls.size()) {}
 
@@ -153,10 +155,13 @@ INT_PTR DialogForm::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             if (id == IDCANCEL) {
-                clicked(defaultButton_);
+                run(ui::DialogCommand::ok);
             } else if (id >= firstControlId &&
                        static_cast<std::size_t>(id - firstControlId) < controls_.size()) {
-                clicked(controls_[static_cast<std::size_t>(id - firstControlId)].objectName);
+                if (const auto command =
+                        controls_[static_cast<std::size_t>(id - firstControlId)].command) {
+                    run(*command);
+                }
             }
             return TRUE;
         }
@@ -202,16 +207,13 @@ void DialogForm::create() {
         const bool holdsOthers =
             std::any_of(controls_.begin(), controls_.end(),
                         [&](const auto& c) { return c.container == control.objectName; });
-        const auto [className, style] =
-            createParameters(control, control.objectName == defaultButton_);
+        const auto [className, style] = createParameters(control);
         const DWORD exStyle = (control.border == Border::sunken ? WS_EX_CLIENTEDGE : 0) |
                               (holdsOthers ? WS_EX_CONTROLPARENT : 0);
         const DWORD borderStyle = control.border == Border::single ? WS_BORDER : 0;
         HWND parent = container ? handles_[*container] : window_;
-        // A picture's text names its resource, not a caption.
-        const std::wstring text = control.kind == Kind::picture ? L"" : widen(control.text);
         handles_[row] = CreateWindowExW(
-            exStyle, className, text.c_str(),
+            exStyle, className, widen(control.text).c_str(),
             WS_CHILD | WS_VISIBLE | style | borderStyle | (holdsOthers ? WS_CLIPCHILDREN : 0), 0, 0,
             0, 0, parent, reinterpret_cast<HMENU>(firstControlId + static_cast<INT_PTR>(row)),
             module, nullptr);
@@ -221,7 +223,7 @@ void DialogForm::create() {
         }
         if (control.kind == Kind::picture) {
             pictures_[row].reset(static_cast<HBITMAP>(
-                LoadImageW(module, MAKEINTRESOURCEW(pictureResource(control.text)), IMAGE_BITMAP, 0,
+                LoadImageW(module, MAKEINTRESOURCEW(resourceOf(control.picture)), IMAGE_BITMAP, 0,
                            0, LR_CREATEDIBSECTION)));
         }
     }

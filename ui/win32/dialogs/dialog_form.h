@@ -17,12 +17,12 @@ namespace sumora::win32 {
 // A modal dialog built from one of the dialog tables: every control at its twips scaled by the
 // window's DPI, with its font, border and text, in tab order. The dialog manager runs the modal
 // loop, so Tab, Enter on the default button and Escape behave as in every other Windows dialog.
-// Subclasses say what a click does and may colour a text or change the pointer over a control.
+// Subclasses say what a command does and may colour a text or change the pointer over a control.
+// The OK button is the default: Enter presses it, and so do Escape and the window's close command.
 class DialogForm {
 public:
-    // `defaultButton` is pressed by Enter; Escape and the close command of the window press it too.
     DialogForm(const dialogs::WindowAttributes& attributes,
-               std::span<const dialogs::Control> controls, std::string_view defaultButton);
+               std::span<const dialogs::Control> controls);
     DialogForm(const DialogForm&) = delete;
     DialogForm& operator=(const DialogForm&) = delete;
     virtual ~DialogForm() = default;
@@ -36,7 +36,7 @@ protected:
     void unload();
 
     virtual void load() {}
-    virtual void clicked(std::string_view objectName) = 0;
+    virtual void run(ui::DialogCommand command) = 0;
     virtual std::optional<COLORREF> textColour(HWND /*control*/) const { return std::nullopt; }
     virtual HCURSOR pointer(HWND /*control*/) const { return nullptr; }
 
@@ -53,7 +53,6 @@ private:
 
     const dialogs::WindowAttributes& attributes_;
     std::span<const dialogs::Control> controls_;
-    std::string_view defaultButton_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     // By table row.
     std::vector<HWND> handles_;
