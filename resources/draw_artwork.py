@@ -8,8 +8,8 @@ so that the pictures can be remade after a change and builds need nothing but th
   sumora.ico                   the same single 4-bpp image for the Windows executable
   icons/sumora-{48..256}.png   the same pixels scaled up for menus and high-DPI panels
   pictures/emblem.bmp          the About dialog's emblem, 52 x 44, 24 bits per pixel
-  pictures/banner.png          the About dialog's banner, 401 x 54
-  pictures/banner.bmp          the same banner as a 24-bit bitmap, which Windows loads natively
+  pictures/banner.bmp          the About dialog's banner, 401 x 54, 24 bits per pixel: Windows
+                               loads a bitmap without any library, and Qt reads it as well
   cursors/hand.png             the link cursor, 32 x 32, hot spot (12, 1) at the fingertip
   cursors/hand.cur             the same cursor and hot spot as a Windows cursor file
 
@@ -221,11 +221,6 @@ def rgba_png(rows, palette):
     return png_bytes(len(rows[0]), len(rows), 6, 8, raw)
 
 
-def rgb_png(pixels):
-    raw = [b"".join(bytes(p) for p in row) for row in pixels]
-    return png_bytes(len(pixels[0]), len(pixels), 2, 8, raw)
-
-
 def ico_bytes(rows, palette):
     """A .ico holding one 32 x 32, 4-bpp image with its transparency mask."""
     size = len(rows)
@@ -336,7 +331,6 @@ def main():
         "icons/sumora-32.png": palette_png(icon, ICON_PALETTE),
         "sumora.ico": ico_bytes(icon, ICON_PALETTE),
         "pictures/emblem.bmp": bmp_bytes(draw_emblem(icon)),
-        "pictures/banner.png": rgb_png(banner),
         "pictures/banner.bmp": bmp_bytes(banner),
         "cursors/hand.png": palette_png(HAND, hand_palette),
         "cursors/hand.cur": cur_bytes(HAND, HAND_HOT_SPOT),

@@ -28,7 +28,7 @@ TEST(Artwork, SizesColoursIconFileAndHotSpot) {
         {"icon 32", ":/icons/sumora-32.png", {32, 32}},
         {"icon 256", ":/icons/sumora-256.png", {256, 256}},
         {"emblem", ":/pictures/emblem.bmp", {52, 44}},
-        {"banner", ":/pictures/banner.png", {401, 54}},
+        {"banner", ":/pictures/banner.bmp", {401, 54}},
         {"hand cursor", ":/cursors/hand.png", {32, 32}},
         {"Windows icon", SUMORA_ICO_FILE, {32, 32}},
     };

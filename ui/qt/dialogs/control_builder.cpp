@@ -32,7 +32,7 @@ QString resourceOf(Picture picture) {
         case Picture::emblem:
             return QStringLiteral(":/pictures/emblem.bmp");
         case Picture::banner:
-            return QStringLiteral(":/pictures/banner.png");
+            return QStringLiteral(":/pictures/banner.bmp");
         case Picture::none:
             break;
     }
