@@ -27,7 +27,7 @@ public:
     bool isEnabled(Key) const override { return true; }
     void setEnabled(Key, bool) override {}
     void setFocus(Key) override {}
-    void showMessage(std::string_view, sumora::MessageStyle, std::string_view) override {}
+    void showCriticalMessage(std::string_view, std::string_view) override {}
     void beep() override {}
 
 private:

@@ -109,7 +109,7 @@ void Calculator::lockWith(std::string_view message) {
 }
 
 void Calculator::rangeError() {
-    view_.showMessage(rangePrompt, MessageStyle::critical, rangeTitle);
+    view_.showCriticalMessage(rangePrompt, rangeTitle);
     clearAll(Memory::keep);
     view_.setText(Label::lblDisp, rangeDisplay);
 }

@@ -23,8 +23,7 @@ public:
     bool isEnabled(Key key) const override { return window_.isEnabled(key); }
     void setEnabled(Key /*key*/, bool /*enabled*/) override {}
     void setFocus(Key /*key*/) override {}
-    void showMessage(std::string_view /*prompt*/, MessageStyle /*style*/,
-                     std::string_view /*title*/) override {}
+    void showCriticalMessage(std::string_view /*prompt*/, std::string_view /*title*/) override {}
     void beep() override {}
 
 private:

@@ -4,12 +4,12 @@
 #include <string_view>
 
 #include "engine/key.h"
-#include "shared/message_style.h"
 
 namespace sumora {
 
 // What the engine needs of the main window, and nothing more: the texts of the three labels, the
-// captions, enabled state and focus of the keys, a modal message box and a short audible signal.
+// captions, enabled state and focus of the keys, a modal message box with the critical icon and a
+// short audible signal.
 // The Qt window implements it; the tests implement it with a recording fake.
 class CalculatorView {
 public:
@@ -24,8 +24,7 @@ public:
     virtual void setFocus(Key key) = 0;
 
     // Modal: returns when the user has closed the box.
-    virtual void showMessage(std::string_view prompt, MessageStyle style,
-                             std::string_view title) = 0;
+    virtual void showCriticalMessage(std::string_view prompt, std::string_view title) = 0;
     virtual void beep() = 0;
 };
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "shared/message_style.h"
+#include "platform/message_style.h"
 
 namespace sumora::platform {
 

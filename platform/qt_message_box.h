@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "shared/message_style.h"
+#include "platform/message_style.h"
 
 namespace sumora::platform {
 

@@ -105,8 +105,8 @@ TEST(Calculator, FailuresKeepTheMemory) {
         {"10 ^ 30 = 5", tooLarge, "", ""},
     };
     const ShownMessage rangeMessage{
-        "Oop! It seem the value is too large or small, please try again.", MessageStyle::critical,
-        "Answer value too large or small"};
+        "Oop! It seem the value is too large or small, please try again.",
+        platform::MessageStyle::critical, "Answer value too large or small"};
     for (const auto& [keys, display, indicator, memory] : cases) {
         SCOPED_TRACE(keys);
         Session session;

@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "engine/calculator_view.h"
+#include "platform/message_style.h"
 #include "ui/forms/main_window_controls.h"
 
 namespace sumora::testing {
 
 struct ShownMessage {
     std::string prompt;
-    MessageStyle style;
+    platform::MessageStyle style;
     std::string title;
 
     friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
@@ -32,8 +33,9 @@ public:
     void setEnabled(Key key, bool enabled) override { enabled_[index(key)] = enabled; }
     void setFocus(Key key) override { focus_ = key; }
 
-    void showMessage(std::string_view prompt, MessageStyle style, std::string_view title) override {
-        messages_.push_back({std::string(prompt), style, std::string(title)});
+    void showCriticalMessage(std::string_view prompt, std::string_view title) override {
+        messages_.push_back(
+            {std::string(prompt), platform::MessageStyle::critical, std::string(title)});
     }
     void beep() override { ++beeps_; }
 

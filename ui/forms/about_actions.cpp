@@ -137,7 +137,7 @@ void StartSysInfo(Platform& platform) {
     } catch (const PlatformError&) {
         // Raised by a lookup; told to the user like every other failure below.
     }
-    platform.messageBox(unavailablePrompt, MessageStyle::okOnly, applicationTitle);
+    platform.messageBox(unavailablePrompt, platform::MessageStyle::okOnly, applicationTitle);
 }
 
 void followEmailLink(Platform& platform, std::string_view tag, std::string_view caption) {
@@ -156,10 +156,10 @@ void followEmailLink(Platform& platform, std::string_view tag, std::string_view 
     if (raised) {
         platform.messageBox(
             std::string(raised->what()) + " (" + decimalText(raised->number()) + ")",
-            MessageStyle::critical, webAccessTitle);
+            platform::MessageStyle::critical, webAccessTitle);
     } else if (result <= 32) {
         platform.messageBox("Unable to run web document (" + decimalText(result) + ")",
-                            MessageStyle::critical, webAccessTitle);
+                            platform::MessageStyle::critical, webAccessTitle);
     }
 }
 

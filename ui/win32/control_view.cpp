@@ -40,8 +40,8 @@ void ControlView::setFocus(Key which) {
     SetFocus(key(which));
 }
 
-void ControlView::showMessage(std::string_view prompt, MessageStyle style, std::string_view title) {
-    platform_.messageBox(prompt, style, title);
+void ControlView::showCriticalMessage(std::string_view prompt, std::string_view title) {
+    platform_.messageBox(prompt, platform::MessageStyle::critical, title);
 }
 
 void ControlView::beep() {

@@ -87,9 +87,10 @@ TEST(AboutActionsTest, EmailLinkOpensAndReportsFailures) {
         followEmailLink(fake, emailTag(), emailCaption());
 
         EXPECT_EQ(fake.shellOpens, std::vector<std::string>{"mailto:sumora@example.com"});
-        const Boxes want = c.wantPrompt.empty()
-                               ? Boxes{}
-                               : Boxes{{c.wantPrompt, MessageStyle::critical, "Web Access"}};
+        const Boxes want =
+            c.wantPrompt.empty()
+                ? Boxes{}
+                : Boxes{{c.wantPrompt, platform::MessageStyle::critical, "Web Access"}};
         EXPECT_EQ(fake.messageBoxes, want);
     }
 }

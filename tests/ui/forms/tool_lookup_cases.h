@@ -61,8 +61,8 @@ void checkToolLookup(auto& platform, const ToolLookupCase& c, const auto& starte
     EXPECT_EQ(platform.openKeyCount(), 0U) << "a key was left open";
     EXPECT_EQ(started(), c.starts);
     using Boxes = std::vector<platform::FakePlatform::MessageBoxCall>;
-    const Boxes unavailable{
-        {"System Information Is Unavailable At This Time", MessageStyle::okOnly, "Sumora"}};
+    const Boxes unavailable{{"System Information Is Unavailable At This Time",
+                             platform::MessageStyle::okOnly, "Sumora"}};
     EXPECT_EQ(platform.messageBoxes, c.starts ? Boxes{} : unavailable);
 }
 

@@ -37,8 +37,8 @@ void WidgetView::setFocus(Key which) {
     key(which).setFocus(Qt::ShortcutFocusReason);
 }
 
-void WidgetView::showMessage(std::string_view prompt, MessageStyle style, std::string_view title) {
-    platform_.messageBox(prompt, style, title);
+void WidgetView::showCriticalMessage(std::string_view prompt, std::string_view title) {
+    platform_.messageBox(prompt, platform::MessageStyle::critical, title);
 }
 
 void WidgetView::beep() {

@@ -27,7 +27,7 @@ public:
     void setEnabled(Key key, bool enabled) override;
     void setFocus(Key key) override;
 
-    void showMessage(std::string_view prompt, MessageStyle style, std::string_view title) override;
+    void showCriticalMessage(std::string_view prompt, std::string_view title) override;
     void beep() override;
 
 private:

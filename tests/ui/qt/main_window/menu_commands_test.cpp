@@ -44,7 +44,7 @@ TEST_F(MenuCommandsTest, ShowTheirBoxOrDialogLeavingTheCalculatorAsItWasThenExit
                 item->trigger();
                 EXPECT_EQ(platform.messageBoxes,
                           (std::vector<platform::FakePlatform::MessageBoxCall>{
-                              {c.prompt, MessageStyle::information, c.title}}));
+                              {c.prompt, platform::MessageStyle::information, c.title}}));
             } else {
                 // Acts on the dialog from inside its event loop, then closes it if still open,
                 // so that a modal command cannot hang the test.

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace sumora {
+namespace sumora::platform {
 
 // Style values of a modal message box: the buttons and the icon in one number. Every box offers
 // only an OK button, and its answer is never read.
@@ -10,4 +10,4 @@ enum class MessageStyle : int {
     information = 64,
 };
 
-}  // namespace sumora
+}  // namespace sumora::platform
