@@ -22,7 +22,7 @@ public:
         texts_[static_cast<int>(label)] = text;
     }
     std::string caption(Key key) const override {
-        return std::string(sumora::ui::keyControl(key).caption);
+        return std::string(sumora::forms::keyControl(key).caption);
     }
     bool isEnabled(Key) const override { return true; }
     void setEnabled(Key, bool) override {}

@@ -28,7 +28,9 @@ public:
     std::string text(Label label) const override { return texts_[index(label)]; }
     void setText(Label label, std::string_view text) override { texts_[index(label)] = text; }
 
-    std::string caption(Key key) const override { return std::string(ui::keyControl(key).caption); }
+    std::string caption(Key key) const override {
+        return std::string(forms::keyControl(key).caption);
+    }
     bool isEnabled(Key key) const override { return enabled_[index(key)]; }
     void setEnabled(Key key, bool enabled) override { enabled_[index(key)] = enabled; }
     void setFocus(Key key) override { focus_ = key; }

@@ -15,7 +15,7 @@ namespace sumora::testing {
 // The key a token names: its caption, with "+-" and "pi" for the sign and pi keys.
 inline Key keyOf(std::string_view token) {
     const std::string_view caption = token == "+-" ? "+ -" : token == "pi" ? "π" : token;
-    for (const ui::KeyControl& control : ui::keyControls) {
+    for (const forms::KeyControl& control : forms::keyControls) {
         if (control.caption == caption) {
             return control.key;
         }

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <optional>
 
-namespace sumora::dialogs {
+namespace sumora::forms {
 
 namespace {
 
@@ -163,4 +163,4 @@ void followEmailLink(Platform& platform, std::string_view tag, std::string_view 
     }
 }
 
-}  // namespace sumora::dialogs
+}  // namespace sumora::forms

@@ -9,7 +9,7 @@
 
 #include "platform/platform.h"
 
-namespace sumora::dialogs {
+namespace sumora::forms {
 
 inline constexpr std::string_view applicationTitle = "Sumora";
 inline constexpr std::string_view authorAddress = "sumora@example.com";
@@ -35,4 +35,4 @@ void StartSysInfo(platform::Platform& platform);
 // when that fails. Making the label red afterwards is the dialog's part.
 void followEmailLink(platform::Platform& platform, std::string_view tag, std::string_view caption);
 
-}  // namespace sumora::dialogs
+}  // namespace sumora::forms

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace sumora::ui {
+namespace sumora::forms {
 
 namespace {
 
@@ -26,4 +26,4 @@ double contrastRatio(Rgb first, Rgb second) {
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-}  // namespace sumora::ui
+}  // namespace sumora::forms

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace sumora::ui {
+namespace sumora::forms {
 
 struct Rgb {
     std::uint8_t red, green, blue;
@@ -21,4 +21,4 @@ double relativeLuminance(Rgb colour);
 
 double contrastRatio(Rgb first, Rgb second);
 
-}  // namespace sumora::ui
+}  // namespace sumora::forms

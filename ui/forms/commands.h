@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace sumora::ui {
+namespace sumora::forms {
 
 enum class MenuCommand : std::uint8_t { save, print, exit, license, bugs, about };
 
@@ -16,4 +16,4 @@ enum class DialogCommand : std::uint8_t {
     emailLink,
 };
 
-}  // namespace sumora::ui
+}  // namespace sumora::forms

@@ -15,11 +15,7 @@
 #include "ui/forms/layout_units.h"
 #include "ui/forms/version_caption.h"
 
-namespace sumora::dialogs {
-
-using ui::DialogCommand;
-using ui::FontFace;
-using ui::pixels;
+namespace sumora::forms {
 
 enum class Kind {
     picture,  // shows its picture from its top-left corner, clipped
@@ -72,7 +68,7 @@ inline constexpr std::array<Control, 8> aboutControls{{
     {"Label1",
      Kind::label,
      "",
-     ui::versionCaption,
+     versionCaption,
      {"Arial", 9.0, true},
      990,
      120,
@@ -140,7 +136,7 @@ inline constexpr std::array<Control, 3> bugsControls{{
 
 // The builder creates the controls in table order, which makes the focus chain; a line has no tab
 // index.
-constexpr bool listedInTabOrder(std::span<const Control> controls) {
+constexpr bool listedInTabOrder(std::span<const forms::Control> controls) {
     int last = -1;
     for (const Control& control : controls) {
         if (control.tabIndex >= 0 && control.tabIndex <= last) {
@@ -153,4 +149,4 @@ constexpr bool listedInTabOrder(std::span<const Control> controls) {
 static_assert(listedInTabOrder(aboutControls) && listedInTabOrder(bugsControls),
               "dialog controls must be listed in tab order");
 
-}  // namespace sumora::dialogs
+}  // namespace sumora::forms

@@ -9,7 +9,7 @@
 #include "ui/forms/colour.h"
 #include "ui/forms/main_window_controls.h"
 
-namespace sumora::ui {
+namespace sumora::forms {
 
 struct FaceColours {
     Rgb face;
@@ -36,4 +36,4 @@ constexpr std::optional<FaceColours> faceColours(Face face) {
     return std::nullopt;
 }
 
-}  // namespace sumora::ui
+}  // namespace sumora::forms

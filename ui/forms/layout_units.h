@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-namespace sumora::ui {
+namespace sumora::forms {
 
 inline constexpr int twipsPerPixel = 15;
 
@@ -22,4 +22,4 @@ struct FontFace {
     friend constexpr bool operator==(const FontFace&, const FontFace&) = default;
 };
 
-}  // namespace sumora::ui
+}  // namespace sumora::forms

@@ -13,7 +13,7 @@
 #include "ui/forms/commands.h"
 #include "ui/forms/layout_units.h"
 
-namespace sumora::ui {
+namespace sumora::forms {
 
 inline constexpr FontFace windowFont{"Arial", 9.0, false};
 
@@ -329,4 +329,4 @@ inline constexpr std::array<MenuControl, 2> menuControls{{
        {"mAbout", "&About", MenuCommand::about}}}},
 }};
 
-}  // namespace sumora::ui
+}  // namespace sumora::forms

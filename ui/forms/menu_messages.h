@@ -7,7 +7,7 @@
 
 #include "platform/message_style.h"
 
-namespace sumora::ui {
+namespace sumora::forms {
 
 struct MenuMessage {
     std::string_view prompt;
@@ -23,4 +23,4 @@ inline constexpr MenuMessage licenseMessage{"is ah Kiat 1 lar!!! Call him mah...
                                             platform::MessageStyle::information,
                                             "License Agreement"};
 
-}  // namespace sumora::ui
+}  // namespace sumora::forms

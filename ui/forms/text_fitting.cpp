@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace sumora::ui {
+namespace sumora::forms {
 
 namespace {
 
@@ -52,4 +52,4 @@ FittedText fitText(std::string_view text, double pointSize, double floorPointSiz
     return {floorPointSize, elidedTail(text, floorPointSize, availableWidth, measure)};
 }
 
-}  // namespace sumora::ui
+}  // namespace sumora::forms

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace sumora::ui {
+namespace sumora::forms {
 
 // The smallest font a field's text is drawn in: still legible at 96 DPI.
 inline constexpr double legibleFloorPoints = 7.0;
@@ -36,4 +36,4 @@ using MeasureText = std::function<double(std::string_view text, double pointSize
 FittedText fitText(std::string_view text, double pointSize, double floorPointSize,
                    double availableWidth, const MeasureText& measure);
 
-}  // namespace sumora::ui
+}  // namespace sumora::forms

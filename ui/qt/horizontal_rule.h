@@ -4,7 +4,7 @@
 
 #include "ui/forms/layout_units.h"
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 // A horizontal rule of the windows: one logical pixel thick, in the window-text colour, `length`
 // twips long from (`x`, `y`). A filled strip rather than a drawn line, so that the rule stays
@@ -15,8 +15,8 @@ inline QWidget* addHorizontalRule(QWidget* parent, int x, int y, int length) {
     ink.setBrush(QPalette::Window, ink.windowText());
     rule->setPalette(ink);
     rule->setAutoFillBackground(true);
-    rule->setGeometry(pixels(x), pixels(y), pixels(length), 1);
+    rule->setGeometry(forms::pixels(x), forms::pixels(y), forms::pixels(length), 1);
     return rule;
 }
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

@@ -10,21 +10,21 @@
 #include "ui/forms/colour.h"
 #include "ui/forms/layout_units.h"
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 inline QString qtText(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-inline QColor qtColour(Rgb colour) {
+inline QColor qtColour(forms::Rgb colour) {
     return {colour.red, colour.green, colour.blue};
 }
 
-inline QFont qtFont(const FontFace& wanted) {
+inline QFont qtFont(const forms::FontFace& wanted) {
     QFont font(qtText(wanted.family));
     font.setPointSizeF(wanted.pointSize);
     font.setBold(wanted.bold);
     return font;
 }
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

@@ -6,7 +6,7 @@
 
 namespace sumora::win32 {
 
-constexpr COLORREF colorref(ui::Rgb colour) {
+constexpr COLORREF colorref(forms::Rgb colour) {
     return RGB(colour.red, colour.green, colour.blue);
 }
 

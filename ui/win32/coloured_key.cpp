@@ -15,7 +15,7 @@ constexpr int focusInset = 4;
 
 }  // namespace
 
-void drawColouredKey(const DRAWITEMSTRUCT& item, const ui::FaceColours& colours) {
+void drawColouredKey(const DRAWITEMSTRUCT& item, const forms::FaceColours& colours) {
     HDC dc = item.hDC;
     RECT bounds = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;

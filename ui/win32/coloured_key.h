@@ -10,6 +10,6 @@
 
 namespace sumora::win32 {
 
-void drawColouredKey(const DRAWITEMSTRUCT& item, const ui::FaceColours& colours);
+void drawColouredKey(const DRAWITEMSTRUCT& item, const forms::FaceColours& colours);
 
 }  // namespace sumora::win32

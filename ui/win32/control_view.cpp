@@ -8,7 +8,7 @@ namespace sumora::win32 {
 ControlView::ControlView(const KeyHandles& keys, const LabelHandles& labels,
                          platform::Platform& platform)
     : keys_(keys), labels_(labels), platform_(platform) {
-    for (const ui::LabelControl& control : ui::labelControls) {
+    for (const forms::LabelControl& control : forms::labelControls) {
         texts_[static_cast<std::size_t>(control.label)] = control.initialText;
     }
 }

@@ -32,7 +32,7 @@ RECT scaledRect(int x, int y, int w, int h, UINT dpi) {
     return {left, top, left + scaled(w, dpi), top + scaled(h, dpi)};
 }
 
-FontHandle createFont(const ui::FontFace& font, UINT dpi) {
+FontHandle createFont(const forms::FontFace& font, UINT dpi) {
     // A negative height asks for the character height, which is what a point size measures.
     const int height = -static_cast<int>(std::lround(font.pointSize * dpi / pointsPerInch));
     const std::wstring family = widen(font.family);

@@ -25,6 +25,6 @@ struct GdiObjectDeleter {
 };
 using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 
-FontHandle createFont(const ui::FontFace& font, UINT dpi);
+FontHandle createFont(const forms::FontFace& font, UINT dpi);
 
 }  // namespace sumora::win32

@@ -14,11 +14,11 @@ namespace sumora::win32 {
 
 // The free part of the field's client area: less an indent at its aligned side, as a framed
 // label keeps, and less the part that lies under the labels in front of it.
-RECT freeRect(HWND field, const ui::LabelControl& control, HDC dc, UINT dpi);
+RECT freeRect(HWND field, const forms::LabelControl& control, HDC dc, UINT dpi);
 
 // What is drawn now: the font size and the whole text or its elided tail.
-ui::FittedText fittedText(HWND field, const ui::LabelControl& control, HDC dc, UINT dpi);
+forms::FittedText fittedText(HWND field, const forms::LabelControl& control, HDC dc, UINT dpi);
 
-void drawField(const DRAWITEMSTRUCT& item, const ui::LabelControl& control);
+void drawField(const DRAWITEMSTRUCT& item, const forms::LabelControl& control);
 
 }  // namespace sumora::win32

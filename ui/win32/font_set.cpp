@@ -4,8 +4,9 @@
 
 namespace sumora::win32 {
 
-HFONT FontSet::get(const ui::FontFace& face) {
-    const auto made = std::ranges::find(fonts_, face, &std::pair<ui::FontFace, FontHandle>::first);
+HFONT FontSet::get(const forms::FontFace& face) {
+    const auto made =
+        std::ranges::find(fonts_, face, &std::pair<forms::FontFace, FontHandle>::first);
     if (made != fonts_.end()) {
         return made->second.get();
     }

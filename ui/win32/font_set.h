@@ -18,11 +18,11 @@ public:
     explicit FontSet(UINT dpi) : dpi_(dpi) {}
 
     // The font stays valid as long as this set.
-    HFONT get(const ui::FontFace& face);
+    HFONT get(const forms::FontFace& face);
 
 private:
     UINT dpi_;
-    std::vector<std::pair<ui::FontFace, FontHandle>> fonts_;
+    std::vector<std::pair<forms::FontFace, FontHandle>> fonts_;
 };
 
 }  // namespace sumora::win32

@@ -44,15 +44,15 @@ std::optional<Key> keyOf(int controlId) {
     return static_cast<Key>(controlId - firstKeyId);
 }
 
-const ui::LabelControl& controlOf(Label label) {
+const forms::LabelControl& controlOf(Label label) {
     return *std::find_if(
-        ui::labelControls.begin(), ui::labelControls.end(),
-        [label](const ui::LabelControl& control) { return control.label == label; });
+        forms::labelControls.begin(), forms::labelControls.end(),
+        [label](const forms::LabelControl& control) { return control.label == label; });
 }
 
-const ui::KeyControl& controlOf(Key key) {
-    return *std::find_if(ui::keyControls.begin(), ui::keyControls.end(),
-                         [key](const ui::KeyControl& control) { return control.key == key; });
+const forms::KeyControl& controlOf(Key key) {
+    return *std::find_if(forms::keyControls.begin(), forms::keyControls.end(),
+                         [key](const forms::KeyControl& control) { return control.key == key; });
 }
 
 std::size_t tabPosition(Key key) {
@@ -77,7 +77,7 @@ void registerClass(HINSTANCE instance, WNDPROC procedure) {
 
 // The frame around the table's client area at `dpi`, under a menu bar of one line.
 SIZE frameSize(UINT dpi) {
-    RECT frame{0, 0, scaled(ui::clientWidth, dpi), scaled(ui::clientHeight, dpi)};
+    RECT frame{0, 0, scaled(forms::clientWidth, dpi), scaled(forms::clientHeight, dpi)};
     AdjustWindowRectExForDpi(&frame, windowStyle, TRUE, 0, dpi);
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
@@ -92,7 +92,7 @@ RECT boundsOf(const Control& control, UINT dpi) {
     return scaledRect(control.x, control.y, control.w, control.h, dpi);
 }
 
-RECT boundsOf(const ui::LineControl& line, UINT dpi) {
+RECT boundsOf(const forms::LineControl& line, UINT dpi) {
     const int top = scaled(line.y, dpi);
     return {scaled(line.x1, dpi), top, scaled(line.x2, dpi), top + ruleThickness(dpi)};
 }
@@ -122,7 +122,7 @@ MainWindow::MainWindow(platform::Platform& platform)
     // sizing the window once its controls exist would cost a pass over all of them.
     const SIZE size = frameSize(GetDpiForSystem());
     const POINT origin = centredOrigin(size);
-    CreateWindowExW(0, className, widen(ui::versionCaption).c_str(), windowStyle, origin.x,
+    CreateWindowExW(0, className, widen(forms::versionCaption).c_str(), windowStyle, origin.x,
                     origin.y, size.cx, size.cy, nullptr, createMenuBar(), instance, this);
     const UINT dpi = GetDpiForWindow(window_);
     createControls(dpi);
@@ -202,7 +202,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case finishStartMessage:
             addToolTips();
             accessibleNames_.start();
-            for (const ui::KeyControl& control : ui::keyControls) {
+            for (const forms::KeyControl& control : forms::keyControls) {
                 accessibleNames_.name(key(control.key), control.accessibleName);
             }
             return 0;
@@ -226,8 +226,8 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::createControls(UINT dpi) {
     fonts_ = FontSet(dpi);
     // Created in tab order.
-    for (const ui::KeyControl& control : ui::keyControls) {
-        const DWORD face = control.face == ui::Face::system ? BS_PUSHBUTTON : BS_OWNERDRAW;
+    for (const forms::KeyControl& control : forms::keyControls) {
+        const DWORD face = control.face == forms::Face::system ? BS_PUSHBUTTON : BS_OWNERDRAW;
         HWND created = createChild(window_, WC_BUTTONW, control.caption, WS_TABSTOP | face,
                                    firstKeyId + static_cast<int>(control.key),
                                    boundsOf(control, dpi), fonts_.get(control.font));
@@ -235,7 +235,7 @@ void MainWindow::createControls(UINT dpi) {
         keyListeners_[static_cast<std::size_t>(control.key)].listen(created, control.key, *this);
     }
     // In stacking order, back to front: each label goes over the ones before it.
-    for (const ui::LabelControl& control : ui::labelControls) {
+    for (const forms::LabelControl& control : forms::labelControls) {
         // SS_NOTIFY: the field takes the mouse, for its tip and its context menu.
         HWND created = createChild(window_, WC_STATICW, control.initialText,
                                    WS_BORDER | WS_CLIPSIBLINGS | SS_OWNERDRAW | SS_NOTIFY,
@@ -244,7 +244,7 @@ void MainWindow::createControls(UINT dpi) {
         SetWindowPos(created, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         labels_[static_cast<std::size_t>(control.label)] = created;
     }
-    for (const ui::LineControl& line : ui::lineControls) {
+    for (const forms::LineControl& line : forms::lineControls) {
         lines_.push_back(
             createChild(window_, WC_STATICW, "", SS_LEFT, 0, boundsOf(line, dpi), nullptr));
     }
@@ -252,7 +252,7 @@ void MainWindow::createControls(UINT dpi) {
 
 void MainWindow::addToolTips() {
     HWND tips = createToolTips(window_);
-    for (const ui::KeyControl& control : ui::keyControls) {
+    for (const forms::KeyControl& control : forms::keyControls) {
         if (!control.toolTip.empty()) {
             addToolTip(tips, key(control.key), widen(control.toolTip));
         }
@@ -271,14 +271,14 @@ void MainWindow::layOut(UINT dpi) {
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         }
     };
-    for (const ui::KeyControl& control : ui::keyControls) {
+    for (const forms::KeyControl& control : forms::keyControls) {
         place(key(control.key), boundsOf(control, dpi), fonts.get(control.font));
     }
-    for (const ui::LabelControl& control : ui::labelControls) {
+    for (const forms::LabelControl& control : forms::labelControls) {
         place(label(control.label), boundsOf(control, dpi), fonts.get(control.font));
     }
-    for (std::size_t i = 0; i < ui::lineControls.size(); ++i) {
-        place(lines_[i], boundsOf(ui::lineControls[i], dpi), nullptr);
+    for (std::size_t i = 0; i < forms::lineControls.size(); ++i) {
+        place(lines_[i], boundsOf(forms::lineControls[i], dpi), nullptr);
     }
     // The controls have their new fonts: the old ones can go.
     fonts_ = std::move(fonts);
@@ -286,8 +286,8 @@ void MainWindow::layOut(UINT dpi) {
 }
 
 bool MainWindow::fitClientArea(UINT dpi) {
-    const int width = scaled(ui::clientWidth, dpi);
-    const int height = scaled(ui::clientHeight, dpi);
+    const int width = scaled(forms::clientWidth, dpi);
+    const int height = scaled(forms::clientHeight, dpi);
     RECT client{};
     GetClientRect(window_, &client);
     if (client.right == width && client.bottom == height) {
@@ -323,27 +323,27 @@ void MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void MainWindow::onMenuCommand(ui::MenuCommand command) {
-    const auto show = [this](const ui::MenuMessage& message) {
+void MainWindow::onMenuCommand(forms::MenuCommand command) {
+    const auto show = [this](const forms::MenuMessage& message) {
         platform_.messageBox(message.prompt, message.style, message.title);
     };
     switch (command) {
-        case ui::MenuCommand::save:
-            show(ui::saveMessage);
+        case forms::MenuCommand::save:
+            show(forms::saveMessage);
             break;
-        case ui::MenuCommand::print:
-            show(ui::printMessage);
+        case forms::MenuCommand::print:
+            show(forms::printMessage);
             break;
-        case ui::MenuCommand::license:
-            show(ui::licenseMessage);
+        case forms::MenuCommand::license:
+            show(forms::licenseMessage);
             break;
-        case ui::MenuCommand::exit:
+        case forms::MenuCommand::exit:
             DestroyWindow(window_);
             break;
-        case ui::MenuCommand::bugs:
+        case forms::MenuCommand::bugs:
             showBugsDialog(window_);
             break;
-        case ui::MenuCommand::about:
+        case forms::MenuCommand::about:
             showAboutDialog(window_, platform_);
             break;
     }
@@ -351,7 +351,7 @@ void MainWindow::onMenuCommand(ui::MenuCommand command) {
 
 void MainWindow::onDrawItem(const DRAWITEMSTRUCT& item) {
     if (const auto key = keyOf(static_cast<int>(item.CtlID))) {
-        drawColouredKey(item, *ui::faceColours(controlOf(*key).face));
+        drawColouredKey(item, *forms::faceColours(controlOf(*key).face));
     } else {
         drawField(item, controlOf(static_cast<Label>(item.CtlID - firstLabelId)));
     }
@@ -379,9 +379,9 @@ void MainWindow::onContextMenu(HWND control, LPARAM screenPoint) {
     constexpr UINT copyCommand = 1;
     constexpr UINT pasteCommand = 2;
     HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, copyCommand, widen(ui::copyCaption).c_str());
+    AppendMenuW(menu, MF_STRING, copyCommand, widen(forms::copyCaption).c_str());
     if (*field == Label::lblDisp) {
-        AppendMenuW(menu, MF_STRING, pasteCommand, widen(ui::pasteCaption).c_str());
+        AppendMenuW(menu, MF_STRING, pasteCommand, widen(forms::pasteCaption).c_str());
     }
     const UINT chosen = static_cast<UINT>(
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, window_, nullptr));
@@ -414,12 +414,12 @@ void MainWindow::pressed(Key key) {
 }
 
 void MainWindow::tabbed(Key from, bool backwards) {
-    const std::size_t count = ui::keyControls.size();
+    const std::size_t count = forms::keyControls.size();
     const std::size_t at = tabPosition(from);
     // Disabled keys are passed over, as the error lock leaves only AC.
     for (std::size_t step = 1; step < count; ++step) {
         const std::size_t next = backwards ? (at + count - step) % count : (at + step) % count;
-        HWND candidate = key(ui::keyControls[next].key);
+        HWND candidate = key(forms::keyControls[next].key);
         if (IsWindowEnabled(candidate) != FALSE) {
             SetFocus(candidate);
             return;

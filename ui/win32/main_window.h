@@ -55,7 +55,7 @@ private:
     bool fitClientArea(UINT dpi);
     void centre();
     void onCommand(WPARAM wParam, LPARAM lParam);
-    void onMenuCommand(ui::MenuCommand command);
+    void onMenuCommand(forms::MenuCommand command);
     void onDrawItem(const DRAWITEMSTRUCT& item);
     std::optional<Label> labelOf(HWND control) const;
     // The display's and the memory field's context menu copies the field's whole text; the

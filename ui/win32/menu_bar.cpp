@@ -8,15 +8,15 @@ namespace sumora::win32 {
 namespace {
 
 constexpr UINT firstCommandId = 100;
-constexpr UINT commandCount = static_cast<UINT>(ui::MenuCommand::about) + 1;
+constexpr UINT commandCount = static_cast<UINT>(forms::MenuCommand::about) + 1;
 
 }  // namespace
 
 HMENU createMenuBar() {
     HMENU bar = CreateMenu();
-    for (const ui::MenuControl& menu : ui::menuControls) {
+    for (const forms::MenuControl& menu : forms::menuControls) {
         HMENU popup = CreatePopupMenu();
-        for (const ui::MenuEntry& entry : menu.entries) {
+        for (const forms::MenuEntry& entry : menu.entries) {
             if (entry.command) {
                 AppendMenuW(popup, MF_STRING, menuCommandId(*entry.command),
                             widen(entry.caption).c_str());
@@ -29,15 +29,15 @@ HMENU createMenuBar() {
     return bar;
 }
 
-UINT menuCommandId(ui::MenuCommand command) {
+UINT menuCommandId(forms::MenuCommand command) {
     return firstCommandId + static_cast<UINT>(command);
 }
 
-std::optional<ui::MenuCommand> menuCommandOf(UINT commandId) {
+std::optional<forms::MenuCommand> menuCommandOf(UINT commandId) {
     if (commandId < firstCommandId || commandId >= firstCommandId + commandCount) {
         return std::nullopt;
     }
-    return static_cast<ui::MenuCommand>(commandId - firstCommandId);
+    return static_cast<forms::MenuCommand>(commandId - firstCommandId);
 }
 
 }  // namespace sumora::win32

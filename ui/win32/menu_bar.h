@@ -13,8 +13,8 @@ namespace sumora::win32 {
 
 HMENU createMenuBar();
 
-UINT menuCommandId(ui::MenuCommand command);
+UINT menuCommandId(forms::MenuCommand command);
 // Nothing for an id that is no menu command.
-std::optional<ui::MenuCommand> menuCommandOf(UINT commandId);
+std::optional<forms::MenuCommand> menuCommandOf(UINT commandId);
 
 }  // namespace sumora::win32

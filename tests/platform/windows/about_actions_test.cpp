@@ -9,7 +9,7 @@
 #include "real_system.h"
 #include "tests/ui/forms/tool_lookup_cases.h"
 
-namespace sumora::dialogs {
+namespace sumora::forms {
 namespace {
 
 using namespace platform::test;
@@ -39,4 +39,4 @@ TEST(AboutActionsTest, ReadsTheToolsPathAndStartsItOnlyWhenUsable) {
 }
 
 }  // namespace
-}  // namespace sumora::dialogs
+}  // namespace sumora::forms

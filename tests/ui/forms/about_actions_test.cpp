@@ -11,7 +11,7 @@
 #include "tests/platform/fake_platform.h"
 #include "tests/ui/forms/tool_lookup_cases.h"
 
-namespace sumora::dialogs {
+namespace sumora::forms {
 namespace {
 
 using platform::FakePlatform;
@@ -96,4 +96,4 @@ TEST(AboutActionsTest, EmailLinkOpensAndReportsFailures) {
 }
 
 }  // namespace
-}  // namespace sumora::dialogs
+}  // namespace sumora::forms

@@ -5,7 +5,7 @@
 #include "ui/forms/colour.h"
 #include "ui/forms/text_fitting.h"
 
-namespace sumora::ui {
+namespace sumora::forms {
 namespace {
 
 // Every character, the ellipsis included, is as wide as the point size.
@@ -42,4 +42,4 @@ TEST(ContrastTest, MatchesTheGuidelinesFormula) {
 }
 
 }  // namespace
-}  // namespace sumora::ui
+}  // namespace sumora::forms

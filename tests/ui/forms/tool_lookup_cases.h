@@ -14,7 +14,7 @@
 #include "tests/platform/fake_platform.h"
 #include "ui/forms/about_actions.h"
 
-namespace sumora::dialogs::test {
+namespace sumora::forms::test {
 
 inline const std::string toolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 
@@ -66,4 +66,4 @@ void checkToolLookup(auto& platform, const ToolLookupCase& c, const auto& starte
     EXPECT_EQ(platform.messageBoxes, c.starts ? Boxes{} : unavailable);
 }
 
-}  // namespace sumora::dialogs::test
+}  // namespace sumora::forms::test

@@ -34,15 +34,16 @@ protected:
     }
 
     HWND key(std::string_view name) const {
-        const auto* found = std::ranges::find(ui::keyControls, name, &ui::KeyControl::objectName);
-        return found != ui::keyControls.end() ? window->key(found->key) : nullptr;
+        const auto* found =
+            std::ranges::find(forms::keyControls, name, &forms::KeyControl::objectName);
+        return found != forms::keyControls.end() ? window->key(found->key) : nullptr;
     }
 
     std::string focusName() const {
-        const auto* found = std::ranges::find_if(ui::keyControls, [this](const ui::KeyControl& c) {
-            return window->key(c.key) == GetFocus();
-        });
-        return found != ui::keyControls.end() ? std::string(found->objectName) : "";
+        const auto* found = std::ranges::find_if(
+            forms::keyControls,
+            [this](const forms::KeyControl& c) { return window->key(c.key) == GetFocus(); });
+        return found != forms::keyControls.end() ? std::string(found->objectName) : "";
     }
 
     std::string text(Label label) const { return textOf(window->label(label)); }
@@ -92,13 +93,13 @@ protected:
     std::unique_ptr<MainWindow> window;
 };
 
-// At 96 DPI a twip table position is a pixel position, rounded like ui::pixels.
+// At 96 DPI a twip table position is a pixel position, rounded like forms::pixels.
 std::vector<LONG> tablePlace(const auto& row) {
-    return {ui::pixels(row.x), ui::pixels(row.y), ui::pixels(row.w), ui::pixels(row.h)};
+    return {forms::pixels(row.x), forms::pixels(row.y), forms::pixels(row.w), forms::pixels(row.h)};
 }
 
 // The colours that `control` paints into its client area, clear of its edges and focus rectangle.
-std::vector<ui::Rgb> middleColours(HWND control) {
+std::vector<forms::Rgb> middleColours(HWND control) {
     constexpr int inset = 6;
     RECT bounds{};
     GetClientRect(control, &bounds);
@@ -107,7 +108,7 @@ std::vector<ui::Rgb> middleColours(HWND control) {
     HBITMAP bitmap = CreateCompatibleBitmap(screen, bounds.right, bounds.bottom);
     const HGDIOBJ previous = SelectObject(memory, bitmap);
     SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
-    std::vector<ui::Rgb> colours;
+    std::vector<forms::Rgb> colours;
     for (int y = inset; y < bounds.bottom - inset; ++y) {
         for (int x = inset; x < bounds.right - inset; ++x) {
             const COLORREF pixel = GetPixel(memory, x, y);
@@ -127,7 +128,7 @@ TEST_F(MainWindowTest, EveryControlHasItsTablePlaceCaptionAndFontAt96Dpi) {
     EXPECT_EQ(GetWindowLongW(window->handle(), GWL_STYLE) &
                   (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
               0);
-    for (const ui::KeyControl& control : ui::keyControls) {
+    for (const forms::KeyControl& control : forms::keyControls) {
         SCOPED_TRACE(std::string(control.objectName));
         HWND key = window->key(control.key);
         EXPECT_EQ(placeOf(key), tablePlace(control));
@@ -135,13 +136,13 @@ TEST_F(MainWindowTest, EveryControlHasItsTablePlaceCaptionAndFontAt96Dpi) {
         expectFont(key, control.font);
         EXPECT_NE(GetWindowLongW(key, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON) << "default";
     }
-    for (const ui::LabelControl& control : ui::labelControls) {
+    for (const forms::LabelControl& control : forms::labelControls) {
         SCOPED_TRACE(std::string(control.objectName));
         EXPECT_EQ(placeOf(window->label(control.label)), tablePlace(control));
         expectFont(window->label(control.label), control.font);
     }
     // Drawn on top: the operator indicator over the left end of the display.
-    EXPECT_EQ(ChildWindowFromPoint(window->handle(), POINT{ui::pixels(200), ui::pixels(100)}),
+    EXPECT_EQ(ChildWindowFromPoint(window->handle(), POINT{forms::pixels(200), forms::pixels(100)}),
               window->label(Label::lblOp));
 }
 
@@ -152,18 +153,18 @@ TEST_F(MainWindowTest, TheDisplayDrawsALongTextSmallerOrElidedClearOfTheIndicato
         {"1234567890123456789012345678", true, false},
         {"12345678901234567890123456789012345678901234567890", true, true},
     };
-    const ui::LabelControl& display = ui::labelControls[0];
+    const forms::LabelControl& display = forms::labelControls[0];
     HWND field = window->label(Label::lblDisp);
     for (const auto& [text, smaller, elided] : cases) {
         SCOPED_TRACE(std::string(text));
         SetWindowTextW(field, widen(text).c_str());
         HDC dc = GetDC(field);
-        const ui::FittedText drawn = fittedText(field, display, dc, 96);
+        const forms::FittedText drawn = fittedText(field, display, dc, 96);
         RECT free = freeRect(field, display, dc, 96);
         ReleaseDC(field, dc);
         EXPECT_EQ(drawn.pointSize < display.font.pointSize, smaller) << drawn.pointSize;
         EXPECT_LE(drawn.pointSize, display.font.pointSize);
-        EXPECT_EQ(drawn.text.starts_with(ui::ellipsis), elided) << drawn.text;
+        EXPECT_EQ(drawn.text.starts_with(forms::ellipsis), elided) << drawn.text;
         EXPECT_TRUE(drawn.text.ends_with(text.substr(text.size() - 10))) << drawn.text;
         MapWindowPoints(field, nullptr, reinterpret_cast<POINT*>(&free), 2);
         RECT indicator{};
@@ -203,7 +204,7 @@ TEST_F(MainWindowTest, TypedKeysReachTheEngineThroughTheFocusedKey) {
         EXPECT_EQ(text(Label::lblDisp), display);
         EXPECT_EQ(text(Label::lblOp), indicator);
         EXPECT_EQ(focusName(), focus);
-        for (const ui::KeyControl& control : ui::keyControls) {
+        for (const forms::KeyControl& control : forms::keyControls) {
             EXPECT_EQ(IsWindowEnabled(window->key(control.key)) != FALSE,
                       display != locked || control.key == Key::cmdAC)
                 << control.objectName;
@@ -238,17 +239,17 @@ TEST_F(MainWindowTest, ChordsAndTheDisplayMenuPasteTheClipboardsNumber) {
 // a readable contrast.
 TEST_F(MainWindowTest, ColouredKeysKeepTheirCaptionReadableEnabledOrDisabled) {
     play("1 / 0 focus:cmdEq Enter");
-    for (const ui::KeyControl& control : ui::keyControls) {
-        const auto colours = ui::faceColours(control.face);
+    for (const forms::KeyControl& control : forms::keyControls) {
+        const auto colours = forms::faceColours(control.face);
         if (!colours) {
             continue;
         }
         SCOPED_TRACE(std::string(control.objectName));
         double strongest = 1;
-        for (const ui::Rgb painted : middleColours(window->key(control.key))) {
-            strongest = std::max(strongest, ui::contrastRatio(painted, colours->face));
+        for (const forms::Rgb painted : middleColours(window->key(control.key))) {
+            strongest = std::max(strongest, forms::contrastRatio(painted, colours->face));
         }
-        EXPECT_GE(strongest, ui::minimumTextContrast);
+        EXPECT_GE(strongest, forms::minimumTextContrast);
     }
 }
 
@@ -270,11 +271,11 @@ TEST_F(MainWindowTest, AShortcutThatStartsMaximisedShowsTheFixedSize) {
 }
 
 TEST_F(MainWindowTest, TabAndShiftTabFollowTheTableAndWrap) {
-    const std::size_t count = ui::keyControls.size();
+    const std::size_t count = forms::keyControls.size();
     for (std::size_t step = 1; step <= 2 * count; ++step) {
         play(step <= count ? "Tab" : "ShiftTab");
         EXPECT_EQ(focusName(),
-                  ui::keyControls[(step <= count ? step : 2 * count - step) % count].objectName)
+                  forms::keyControls[(step <= count ? step : 2 * count - step) % count].objectName)
             << "step " << step;
     }
 }
@@ -282,13 +283,13 @@ TEST_F(MainWindowTest, TabAndShiftTabFollowTheTableAndWrap) {
 // Save, Print and License show their boxes, Bugs Fix and About their modal dialogs, and each
 // gives the focus back; Exit, last, closes the window and ends the loop with status 0.
 TEST_F(MainWindowTest, MenuEntriesShowTheirBoxOrDialogOrEndTheLoop) {
-    using ui::MenuCommand;
-    const std::tuple<MenuCommand, const ui::MenuMessage*, std::string_view> cases[] = {
-        {MenuCommand::save, &ui::saveMessage, ""},
-        {MenuCommand::print, &ui::printMessage, ""},
-        {MenuCommand::license, &ui::licenseMessage, ""},
-        {MenuCommand::bugs, nullptr, dialogs::bugsWindow.caption},
-        {MenuCommand::about, nullptr, dialogs::aboutWindow.caption},
+    using forms::MenuCommand;
+    const std::tuple<MenuCommand, const forms::MenuMessage*, std::string_view> cases[] = {
+        {MenuCommand::save, &forms::saveMessage, ""},
+        {MenuCommand::print, &forms::printMessage, ""},
+        {MenuCommand::license, &forms::licenseMessage, ""},
+        {MenuCommand::bugs, nullptr, forms::bugsWindow.caption},
+        {MenuCommand::about, nullptr, forms::aboutWindow.caption},
         {MenuCommand::exit, nullptr, ""},
     };
     for (const auto& [command, message, title] : cases) {

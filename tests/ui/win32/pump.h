@@ -28,7 +28,7 @@ inline std::vector<LONG> placeOf(HWND control) {
 }
 
 // At 96 DPI, 72 points to the inch.
-inline void expectFont(HWND control, const ui::FontFace& font) {
+inline void expectFont(HWND control, const forms::FontFace& font) {
     LOGFONTW chosen{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof chosen,
                &chosen);

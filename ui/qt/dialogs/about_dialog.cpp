@@ -11,11 +11,11 @@
 #include "ui/qt/dialogs/dialog_window.h"
 #include "ui/qt/dialogs/link_label.h"
 
-namespace sumora::dialogs {
+namespace sumora::qt {
 
 namespace {
 
-void setTextColour(QLabel& label, ui::Rgb colour) {
+void setTextColour(QLabel& label, forms::Rgb colour) {
     QPalette colours = label.palette();
     colours.setColor(QPalette::WindowText, qtColour(colour));
     label.setPalette(colours);
@@ -30,16 +30,17 @@ QCursor handCursor() {
 
 AboutDialog::AboutDialog(platform::Platform& platform, QWidget* mainWindow)
     : QDialog(mainWindow), platform_(platform) {
-    buildWindow(*this, aboutWindow, aboutControls, [this](DialogCommand command) { run(command); });
+    buildWindow(*this, forms::aboutWindow, forms::aboutControls,
+                [this](forms::DialogCommand command) { run(command); });
     setModal(true);
 
     auto* link = findChild<LinkLabel*>("lblemail");
     lblemail_ = link;
-    link->setText(qtText(emailCaption()));
-    link->setProperty("tag", qtText(emailTag()));
-    link->setToolTip(qtText(emailToolTip()));
+    link->setText(qtText(forms::emailCaption()));
+    link->setProperty("tag", qtText(forms::emailTag()));
+    link->setToolTip(qtText(forms::emailToolTip()));
     link->setCursor(handCursor());
-    setTextColour(*link, ui::linkColour);
+    setTextColour(*link, forms::linkColour);
 
     placeInScreenCentre(*this);
     Form_Load();
@@ -52,20 +53,20 @@ void AboutDialog::Form_Load() {
     }
 }
 
-void AboutDialog::run(DialogCommand command) {
+void AboutDialog::run(forms::DialogCommand command) {
     switch (command) {
-        case DialogCommand::ok:
+        case forms::DialogCommand::ok:
             unloadAndReturnToMainWindow(*this);
             break;
-        case DialogCommand::systemInfo:
-            StartSysInfo(platform_);
+        case forms::DialogCommand::systemInfo:
+            forms::StartSysInfo(platform_);
             break;
-        case DialogCommand::emailLink:
-            followEmailLink(platform_, lblemail_->property("tag").toString().toStdString(),
-                            lblemail_->text().toStdString());
-            setTextColour(*lblemail_, ui::followedLinkColour);
+        case forms::DialogCommand::emailLink:
+            forms::followEmailLink(platform_, lblemail_->property("tag").toString().toStdString(),
+                                   lblemail_->text().toStdString());
+            setTextColour(*lblemail_, forms::followedLinkColour);
             break;
     }
 }
 
-}  // namespace sumora::dialogs
+}  // namespace sumora::qt

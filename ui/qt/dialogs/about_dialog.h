@@ -7,7 +7,7 @@
 
 class QLabel;
 
-namespace sumora::dialogs {
+namespace sumora::qt {
 
 // The About box: product, author and date, the author's e-mail link, the emblem and the banner,
 // OK and System Info. The work behind the link and System Info is in about_actions.h; this class
@@ -18,11 +18,11 @@ public:
     AboutDialog(platform::Platform& platform, QWidget* mainWindow);
 
     void Form_Load();
-    void run(ui::DialogCommand command);
+    void run(forms::DialogCommand command);
 
 private:
     platform::Platform& platform_;
     QLabel* lblemail_;
 };
 
-}  // namespace sumora::dialogs
+}  // namespace sumora::qt

@@ -6,7 +6,7 @@
 #include "ui/qt/dialogs/control_builder.h"
 #include "ui/qt/dialogs/dialog_window.h"
 
-namespace sumora::dialogs {
+namespace sumora::qt {
 
 namespace {
 
@@ -20,22 +20,23 @@ QIcon noIcon() {
 }  // namespace
 
 BugsDialog::BugsDialog(QWidget* mainWindow) : QDialog(mainWindow) {
-    buildWindow(*this, bugsWindow, bugsControls, [this](DialogCommand command) { run(command); });
+    buildWindow(*this, forms::bugsWindow, forms::bugsControls,
+                [this](forms::DialogCommand command) { run(command); });
     setModal(true);
     setWindowIcon(noIcon());
     placeInScreenCentre(*this);
 }
 
-void BugsDialog::run(DialogCommand command) {
+void BugsDialog::run(forms::DialogCommand command) {
     switch (command) {
-        case DialogCommand::ok:
+        case forms::DialogCommand::ok:
             unloadAndReturnToMainWindow(*this);
             break;
-        case DialogCommand::systemInfo:
-        case DialogCommand::emailLink:
+        case forms::DialogCommand::systemInfo:
+        case forms::DialogCommand::emailLink:
             // Not in this dialog.
             break;
     }
 }
 
-}  // namespace sumora::dialogs
+}  // namespace sumora::qt

@@ -4,7 +4,7 @@
 
 #include "ui/forms/commands.h"
 
-namespace sumora::dialogs {
+namespace sumora::qt {
 
 // The notice that asks the user to report errors to the author.
 class BugsDialog final : public QDialog {
@@ -12,7 +12,7 @@ public:
     // Modal over `mainWindow`, to which OK gives the focus back.
     explicit BugsDialog(QWidget* mainWindow);
 
-    void run(ui::DialogCommand command);
+    void run(forms::DialogCommand command);
 };
 
-}  // namespace sumora::dialogs
+}  // namespace sumora::qt

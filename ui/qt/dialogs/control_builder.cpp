@@ -9,39 +9,39 @@
 #include "ui/qt/dialogs/link_label.h"
 #include "ui/qt/horizontal_rule.h"
 
-namespace sumora::dialogs {
+namespace sumora::qt {
 
 namespace {
 
-void setBorder(QFrame& frame, Border border) {
+void setBorder(QFrame& frame, forms::Border border) {
     switch (border) {
-        case Border::sunken:
+        case forms::Border::sunken:
             frame.setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
             break;
-        case Border::single:
+        case forms::Border::single:
             frame.setFrameStyle(QFrame::Box | QFrame::Plain);
             frame.setLineWidth(1);
             break;
-        case Border::none:
+        case forms::Border::none:
             break;
     }
 }
 
-QString resourceOf(Picture picture) {
+QString resourceOf(forms::Picture picture) {
     switch (picture) {
-        case Picture::emblem:
+        case forms::Picture::emblem:
             return QStringLiteral(":/pictures/emblem.bmp");
-        case Picture::banner:
+        case forms::Picture::banner:
             return QStringLiteral(":/pictures/banner.bmp");
-        case Picture::none:
+        case forms::Picture::none:
             break;
     }
     return {};
 }
 
-QWidget* createWidget(const Control& control, QWidget* container) {
+QWidget* createWidget(const forms::Control& control, QWidget* container) {
     switch (control.kind) {
-        case Kind::picture: {
+        case forms::Kind::picture: {
             auto* picture = new QLabel(container);
             // A picture that is missing leaves the box empty.
             picture->setPixmap(QPixmap(resourceOf(control.picture)));
@@ -49,12 +49,12 @@ QWidget* createWidget(const Control& control, QWidget* container) {
             setBorder(*picture, control.border);
             return picture;
         }
-        case Kind::button:
+        case forms::Kind::button:
             return new QPushButton(qtText(control.text), container);
-        case Kind::label:
-        case Kind::link: {
-            auto* label =
-                control.kind == Kind::link ? new LinkLabel(container) : new QLabel(container);
+        case forms::Kind::label:
+        case forms::Kind::link: {
+            auto* label = control.kind == forms::Kind::link ? new LinkLabel(container)
+                                                            : new QLabel(container);
             label->setTextFormat(Qt::PlainText);
             label->setText(qtText(control.text));
             label->setAlignment(control.centred ? Qt::AlignHCenter | Qt::AlignTop
@@ -63,27 +63,28 @@ QWidget* createWidget(const Control& control, QWidget* container) {
             setBorder(*label, control.border);
             return label;
         }
-        case Kind::line:
-            return ui::addHorizontalRule(container, control.x, control.y, control.w);
+        case forms::Kind::line:
+            return addHorizontalRule(container, control.x, control.y, control.w);
     }
     return nullptr;
 }
 
-void connectCommand(QWidget& window, QWidget& widget, DialogCommand command,
-                    const std::function<void(DialogCommand)>& run) {
+void connectCommand(QWidget& window, QWidget& widget, forms::DialogCommand command,
+                    const std::function<void(forms::DialogCommand)>& run) {
     const auto runCommand = [run, command] { run(command); };
     if (auto* link = qobject_cast<LinkLabel*>(&widget)) {
         QObject::connect(link, &LinkLabel::clicked, &window, runCommand);
     } else if (auto* button = qobject_cast<QPushButton*>(&widget)) {
-        button->setDefault(command == DialogCommand::ok);
+        button->setDefault(command == forms::DialogCommand::ok);
         QObject::connect(button, &QPushButton::clicked, &window, runCommand);
     }
 }
 
 }  // namespace
 
-void buildWindow(QWidget& window, const WindowAttributes& attributes,
-                 std::span<const Control> controls, const std::function<void(DialogCommand)>& run) {
+void buildWindow(QWidget& window, const forms::WindowAttributes& attributes,
+                 std::span<const forms::Control> controls,
+                 const std::function<void(forms::DialogCommand)>& run) {
     window.setObjectName(qtText(attributes.objectName));
     window.setWindowTitle(qtText(attributes.caption));
     window.setWindowFlags(
@@ -91,7 +92,8 @@ void buildWindow(QWidget& window, const WindowAttributes& attributes,
         Qt::WindowCloseButtonHint |
         (attributes.sizable ? Qt::WindowFlags() : Qt::MSWindowsFixedSizeDialogHint));
     window.setFont(qtFont(attributes.font));
-    const QSize client(pixels(attributes.clientWidth), pixels(attributes.clientHeight));
+    const QSize client(forms::pixels(attributes.clientWidth),
+                       forms::pixels(attributes.clientHeight));
     if (attributes.sizable) {
         window.resize(client);
     } else {
@@ -99,7 +101,7 @@ void buildWindow(QWidget& window, const WindowAttributes& attributes,
     }
 
     // Created in tab order, so the focus chain follows the tab indices.
-    for (const Control& control : controls) {
+    for (const forms::Control& control : controls) {
         QWidget* container = control.container.empty()
                                  ? &window
                                  : window.findChild<QWidget*>(qtText(control.container));
@@ -108,15 +110,15 @@ void buildWindow(QWidget& window, const WindowAttributes& attributes,
         if (control.command) {
             connectCommand(window, *widget, *control.command, run);
         }
-        if (control.kind == Kind::line) {
+        if (control.kind == forms::Kind::line) {
             continue;
         }
-        if (control.kind != Kind::picture) {
+        if (control.kind != forms::Kind::picture) {
             widget->setFont(qtFont(control.font));
         }
-        widget->setGeometry(pixels(control.x), pixels(control.y), pixels(control.w),
-                            pixels(control.h));
+        widget->setGeometry(forms::pixels(control.x), forms::pixels(control.y),
+                            forms::pixels(control.w), forms::pixels(control.h));
     }
 }
 
-}  // namespace sumora::dialogs
+}  // namespace sumora::qt

@@ -3,7 +3,7 @@
 #include <QScreen>
 #include <QStyle>
 
-namespace sumora::dialogs {
+namespace sumora::qt {
 
 void placeInScreenCentre(QDialog& dialog) {
     const QRect screen = dialog.screen()->availableGeometry();
@@ -19,4 +19,4 @@ void unloadAndReturnToMainWindow(QDialog& dialog) {
     }
 }
 
-}  // namespace sumora::dialogs
+}  // namespace sumora::qt

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-namespace sumora::dialogs {
+namespace sumora::qt {
 
 // Places a dialog that is not yet shown in the centre of its screen, rather than over its parent.
 void placeInScreenCentre(QDialog& dialog);
@@ -11,4 +11,4 @@ void placeInScreenCentre(QDialog& dialog);
 // discards the dialog), then give the focus back to the main window and repaint it.
 void unloadAndReturnToMainWindow(QDialog& dialog);
 
-}  // namespace sumora::dialogs
+}  // namespace sumora::qt

@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-namespace sumora::dialogs {
+namespace sumora::qt {
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
@@ -11,4 +11,4 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-}  // namespace sumora::dialogs
+}  // namespace sumora::qt

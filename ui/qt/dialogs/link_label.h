@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-namespace sumora::dialogs {
+namespace sumora::qt {
 
 // A label that reports a click of the left mouse button on it.
 class LinkLabel final : public QLabel {
@@ -18,4 +18,4 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-}  // namespace sumora::dialogs
+}  // namespace sumora::qt

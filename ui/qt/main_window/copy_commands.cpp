@@ -9,19 +9,19 @@
 #include "ui/forms/main_window_controls.h"
 #include "ui/qt/qt_conversions.h"
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 namespace {
 
 QAction* copyAction(QWidget& owner, const QLabel& field) {
-    auto* action = new QAction(qtText(copyCaption), &owner);
+    auto* action = new QAction(qtText(forms::copyCaption), &owner);
     QObject::connect(action, &QAction::triggered, &owner,
                      [&field] { QGuiApplication::clipboard()->setText(field.text()); });
     return action;
 }
 
 QAction* pasteAction(QWidget& owner, Calculator& engine) {
-    auto* action = new QAction(qtText(pasteCaption), &owner);
+    auto* action = new QAction(qtText(forms::pasteCaption), &owner);
     QObject::connect(action, &QAction::triggered, &owner, [&engine] {
         engine.paste(QGuiApplication::clipboard()->text().toStdString());
     });
@@ -51,4 +51,4 @@ void addPasteCommands(QWidget& window, QLabel& display, Calculator& engine) {
     window.addAction(chords);
 }
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

@@ -7,7 +7,7 @@ namespace sumora {
 class Calculator;
 }
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 // Ctrl+C and Ctrl+Insert anywhere in `window` copy the display's whole text to the clipboard, and
 // the context menu of the display and of the memory field copies that field's text. The keys let
@@ -18,4 +18,4 @@ void addCopyCommands(QWidget& window, QLabel& display, QLabel& memory);
 // the clipboard's text to the engine, which enters it as a number or refuses it.
 void addPasteCommands(QWidget& window, QLabel& display, Calculator& engine);
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

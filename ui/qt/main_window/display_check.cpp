@@ -1,6 +1,6 @@
 #include "ui/qt/main_window/display_check.h"
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 namespace {
 
@@ -37,4 +37,4 @@ std::string unreachableDisplay() {
            std::string(headlessHint);
 }
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

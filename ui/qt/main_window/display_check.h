@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 // What the process knows of its display before Qt tries to open one.
 struct DisplayEnvironment {
@@ -20,4 +20,4 @@ std::optional<std::string> missingDisplay(const DisplayEnvironment& environment)
 // The line for a display that was named but could not be opened.
 std::string unreachableDisplay();
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

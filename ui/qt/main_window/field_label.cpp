@@ -8,7 +8,7 @@
 
 #include "ui/qt/qt_conversions.h"
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 namespace {
 
@@ -57,7 +57,7 @@ QRect FieldLabel::freeRect() const {
     return free;
 }
 
-FittedText FieldLabel::fitted() const {
+forms::FittedText FieldLabel::fitted() const {
     const QFont base = font();
     const auto measure = [&base](std::string_view text, double pointSize) {
         const QFontMetricsF metrics(sized(base, pointSize));
@@ -65,12 +65,12 @@ FittedText FieldLabel::fitted() const {
         const QRectF ink = metrics.boundingRect(shown);
         return std::max(ink.right(), metrics.horizontalAdvance(shown)) - std::min(ink.left(), 0.0);
     };
-    return fitText(text().toStdString(), base.pointSizeF(), legibleFloorPoints, freeRect().width(),
-                   measure);
+    return forms::fitText(text().toStdString(), base.pointSizeF(), forms::legibleFloorPoints,
+                          freeRect().width(), measure);
 }
 
 void FieldLabel::paintEvent(QPaintEvent* event) {
-    const FittedText drawn = fitted();
+    const forms::FittedText drawn = fitted();
     if (drawn.pointSize == font().pointSizeF() && qtText(drawn.text) == text()) {
         QLabel::paintEvent(event);
         return;
@@ -82,4 +82,4 @@ void FieldLabel::paintEvent(QPaintEvent* event) {
                           isEnabled(), qtText(drawn.text), foregroundRole());
 }
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

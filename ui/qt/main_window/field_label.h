@@ -4,7 +4,7 @@
 
 #include "ui/forms/text_fitting.h"
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 // A text field of the window. Its text is always the whole text it was given: the tooltip and,
 // for assistive technology, the accessible name, announced on every change; so the field has no
@@ -25,7 +25,7 @@ public:
     QRect freeRect() const;
 
     // The font and the text that are drawn now.
-    FittedText fitted() const;
+    forms::FittedText fitted() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,4 +36,4 @@ private:
     int coveredWidth_ = 0;
 };
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

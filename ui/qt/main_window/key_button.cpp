@@ -6,7 +6,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 namespace {
 
@@ -78,4 +78,4 @@ void KeyButton::paintEvent(QPaintEvent* event) {
     }
 }
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QPushButton>
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 // A key of the keypad. Outside a dialog a push button ignores Enter, so the key clicks itself on
 // Enter as it does on Space. Typed characters and Escape are announced with `typed` for the window
@@ -29,4 +29,4 @@ private:
     bool ownFace_ = false;
 };
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

@@ -19,7 +19,7 @@ std::string_view environment(const char* name) {
 // and the plugin's chatter on the way there is dropped.
 void startUpMessages(QtMsgType type, const QMessageLogContext&, const QString&) {
     if (type == QtFatalMsg) {
-        std::fputs((sumora::ui::unreachableDisplay() + "\n").c_str(), stderr);
+        std::fputs((sumora::qt::unreachableDisplay() + "\n").c_str(), stderr);
         std::_Exit(EXIT_FAILURE);
     }
 }
@@ -28,7 +28,7 @@ void startUpMessages(QtMsgType type, const QMessageLogContext&, const QString&) 
 
 int main(int argc, char* argv[]) {
     if (const auto missing =
-            sumora::ui::missingDisplay({environment("DISPLAY"), environment("WAYLAND_DISPLAY"),
+            sumora::qt::missingDisplay({environment("DISPLAY"), environment("WAYLAND_DISPLAY"),
                                         environment("QT_QPA_PLATFORM")})) {
         std::fputs((*missing + "\n").c_str(), stderr);
         return EXIT_FAILURE;
@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(SUMORA_APP_ID));
 
     const auto platform = sumora::platform::makeSystemPlatform();
-    sumora::ui::MainWindow window(*platform);
+    sumora::qt::MainWindow window(*platform);
     window.showCentred();
     return QApplication::exec();
 }

@@ -17,12 +17,12 @@
 #include "ui/qt/main_window/sumora_icon.h"
 #include "ui/qt/qt_conversions.h"
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 namespace {
 
 QRect pixelRect(int x, int y, int w, int h) {
-    return {pixels(x), pixels(y), pixels(w), pixels(h)};
+    return {forms::pixels(x), forms::pixels(y), forms::pixels(w), forms::pixels(h)};
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ MainWindow::MainWindow(platform::Platform& platform)
       engine_(view_),
       menuCommands_(platform, *this) {
     setObjectName("frmSumora");
-    setWindowTitle(qtText(versionCaption));
+    setWindowTitle(qtText(forms::versionCaption));
     setWindowIcon(sumoraIcon());
 
     QPalette buttonFace = palette();
@@ -43,8 +43,8 @@ MainWindow::MainWindow(platform::Platform& platform)
     setPalette(buttonFace);
 
     auto* client = new QWidget(this);
-    client->setFont(qtFont(windowFont));
-    client->setFixedSize(pixels(clientWidth), pixels(clientHeight));
+    client->setFont(qtFont(forms::windowFont));
+    client->setFixedSize(forms::pixels(forms::clientWidth), forms::pixels(forms::clientHeight));
     setCentralWidget(client);
 
     buildKeys(client);
@@ -68,7 +68,7 @@ void MainWindow::showCentred() {
 
 void MainWindow::buildKeys(QWidget* client) {
     // Created in tab order, so the focus chain is the table's order.
-    for (const KeyControl& control : keyControls) {
+    for (const forms::KeyControl& control : forms::keyControls) {
         auto* key = new KeyButton(client);
         key->setObjectName(qtText(control.objectName));
         key->setText(qtText(control.caption));
@@ -90,25 +90,28 @@ void MainWindow::buildKeys(QWidget* client) {
 }
 
 void MainWindow::buildLabels(QWidget* client) {
-    for (const LabelControl& control : labelControls) {
+    for (const forms::LabelControl& control : forms::labelControls) {
         auto* label = new FieldLabel(client);
         label->setObjectName(qtText(control.objectName));
         label->setTextFormat(Qt::PlainText);
         label->showText(qtText(control.initialText));
         label->setAccessibleDescription(qtText(control.accessibleDescription));
-        label->setCoveredWidth(pixels(coveredWidth(control.label)));
+        label->setCoveredWidth(forms::pixels(forms::coveredWidth(control.label)));
         label->setFont(qtFont(control.font));
         label->setGeometry(pixelRect(control.x, control.y, control.w, control.h));
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        label->setAlignment(control.align == TextAlign::right ? Qt::AlignRight | Qt::AlignVCenter
-                                                              : Qt::AlignCenter);
+        label->setAlignment(control.align == forms::TextAlign::right
+                                ? Qt::AlignRight | Qt::AlignVCenter
+                                : Qt::AlignCenter);
         QPalette colours = label->palette();
-        colours.setBrush(QPalette::Window,
-                         colours.brush(control.fill == LabelFill::buttonFace ? QPalette::Button
-                                                                             : QPalette::Base));
-        colours.setBrush(QPalette::WindowText,
-                         colours.brush(control.ink == LabelInk::buttonText ? QPalette::ButtonText
-                                                                           : QPalette::WindowText));
+        colours.setBrush(
+            QPalette::Window,
+            colours.brush(control.fill == forms::LabelFill::buttonFace ? QPalette::Button
+                                                                       : QPalette::Base));
+        colours.setBrush(
+            QPalette::WindowText,
+            colours.brush(control.ink == forms::LabelInk::buttonText ? QPalette::ButtonText
+                                                                     : QPalette::WindowText));
         label->setPalette(colours);
         label->setAutoFillBackground(true);
         labels_[static_cast<std::size_t>(control.label)] = label;
@@ -116,18 +119,18 @@ void MainWindow::buildLabels(QWidget* client) {
 }
 
 void MainWindow::buildLines(QWidget* client) {
-    for (const LineControl& control : lineControls) {
+    for (const forms::LineControl& control : forms::lineControls) {
         addHorizontalRule(client, control.x1, control.y, control.x2 - control.x1)
             ->setObjectName(qtText(control.objectName));
     }
 }
 
 void MainWindow::buildMenus() {
-    for (const MenuControl& control : menuControls) {
+    for (const forms::MenuControl& control : forms::menuControls) {
         QMenu* menu = menuBar()->addMenu(qtText(control.caption));
         menu->setObjectName(qtText(control.objectName));
         menu->menuAction()->setObjectName(qtText(control.objectName));
-        for (const MenuEntry& entry : control.entries) {
+        for (const forms::MenuEntry& entry : control.entries) {
             QAction* action = entry.caption.empty() ? menu->addSeparator()
                                                     : menu->addAction(qtText(entry.caption));
             action->setObjectName(qtText(entry.objectName));
@@ -139,4 +142,4 @@ void MainWindow::buildMenus() {
     }
 }
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

@@ -16,7 +16,7 @@
 #include "ui/qt/main_window/menu_commands.h"
 #include "ui/qt/main_window/widget_view.h"
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 class MainWindow final : public QMainWindow {
 public:
@@ -40,4 +40,4 @@ private:
     MenuCommands menuCommands_;
 };
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

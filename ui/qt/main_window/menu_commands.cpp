@@ -6,42 +6,42 @@
 #include "ui/qt/dialogs/about_dialog.h"
 #include "ui/qt/dialogs/bugs_dialog.h"
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 namespace {
 
-void show(platform::Platform& platform, const MenuMessage& message) {
+void show(platform::Platform& platform, const forms::MenuMessage& message) {
     platform.messageBox(message.prompt, message.style, message.title);
 }
 
 }  // namespace
 
-void MenuCommands::run(MenuCommand command) {
+void MenuCommands::run(forms::MenuCommand command) {
     switch (command) {
-        case MenuCommand::save:
-            show(platform_, saveMessage);
+        case forms::MenuCommand::save:
+            show(platform_, forms::saveMessage);
             break;
-        case MenuCommand::print:
-            show(platform_, printMessage);
+        case forms::MenuCommand::print:
+            show(platform_, forms::printMessage);
             break;
-        case MenuCommand::license:
-            show(platform_, licenseMessage);
+        case forms::MenuCommand::license:
+            show(platform_, forms::licenseMessage);
             break;
-        case MenuCommand::exit:
+        case forms::MenuCommand::exit:
             QApplication::exit(0);
             break;
         // Each dialog is the only one of its kind: it lives only while its modal loop runs.
-        case MenuCommand::bugs: {
-            dialogs::BugsDialog dialog(&mainWindow_);
+        case forms::MenuCommand::bugs: {
+            BugsDialog dialog(&mainWindow_);
             dialog.exec();
             break;
         }
-        case MenuCommand::about: {
-            dialogs::AboutDialog dialog(platform_, &mainWindow_);
+        case forms::MenuCommand::about: {
+            AboutDialog dialog(platform_, &mainWindow_);
             dialog.exec();
             break;
         }
     }
 }
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

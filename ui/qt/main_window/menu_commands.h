@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 // The menu commands of the main window. Save, Print and License Agreement each show one fixed
 // message box; Bugs Fix and About open their dialogs modally, built afresh each time; Exit ends the
@@ -16,11 +16,11 @@ public:
     MenuCommands(platform::Platform& platform, QWidget& mainWindow)
         : platform_(platform), mainWindow_(mainWindow) {}
 
-    void run(MenuCommand command);
+    void run(forms::MenuCommand command);
 
 private:
     platform::Platform& platform_;
     QWidget& mainWindow_;
 };
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 QIcon sumoraIcon() {
     // Up to twice the 32-pixel icon, for 200% scaling. The larger renders belong to the desktop's
@@ -15,4 +15,4 @@ QIcon sumoraIcon() {
     return icon;
 }
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

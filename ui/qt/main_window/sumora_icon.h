@@ -2,9 +2,9 @@
 
 #include <QIcon>
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 // The program's icon in the sizes a window needs; a missing file leaves its size out.
 QIcon sumoraIcon();
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

@@ -6,7 +6,7 @@
 #include "ui/qt/main_window/key_button.h"
 #include "ui/qt/qt_conversions.h"
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 WidgetView::WidgetView(const KeyButtons& keys, const Labels& labels, platform::Platform& platform)
     : keys_(keys), labels_(labels), platform_(platform) {}
@@ -53,4 +53,4 @@ FieldLabel& WidgetView::label(Label which) const {
     return *labels_[static_cast<std::size_t>(which)];
 }
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

@@ -5,7 +5,7 @@
 #include "engine/calculator_view.h"
 #include "platform/platform.h"
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 class FieldLabel;
 class KeyButton;
@@ -39,4 +39,4 @@ private:
     platform::Platform& platform_;
 };
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

@@ -21,27 +21,27 @@ HCURSOR handCursor() {
 class AboutForm final : public DialogForm {
 public:
     explicit AboutForm(platform::Platform& platform)
-        : DialogForm(dialogs::aboutWindow, dialogs::aboutControls),
+        : DialogForm(forms::aboutWindow, forms::aboutControls),
           platform_(platform),
           hand_(handCursor()) {}
 
 private:
     void load() override {
         HWND link = control("lblemail");
-        SetWindowTextW(link, widen(dialogs::emailCaption()).c_str());
-        addToolTip(createToolTips(window_), link, widen(dialogs::emailToolTip()));
+        SetWindowTextW(link, widen(forms::emailCaption()).c_str());
+        addToolTip(createToolTips(window_), link, widen(forms::emailToolTip()));
     }
 
-    void run(ui::DialogCommand command) override {
+    void run(forms::DialogCommand command) override {
         switch (command) {
-            case ui::DialogCommand::ok:
+            case forms::DialogCommand::ok:
                 unload();
                 break;
-            case ui::DialogCommand::systemInfo:
-                dialogs::StartSysInfo(platform_);
+            case forms::DialogCommand::systemInfo:
+                forms::StartSysInfo(platform_);
                 break;
-            case ui::DialogCommand::emailLink:
-                dialogs::followEmailLink(platform_, dialogs::emailTag(), dialogs::emailCaption());
+            case forms::DialogCommand::emailLink:
+                forms::followEmailLink(platform_, forms::emailTag(), forms::emailCaption());
                 followed_ = true;
                 InvalidateRect(control("lblemail"), nullptr, TRUE);
                 break;
@@ -52,7 +52,7 @@ private:
         if (label != control("lblemail")) {
             return std::nullopt;
         }
-        return colorref(followed_ ? ui::followedLinkColour : ui::linkColour);
+        return colorref(followed_ ? forms::followedLinkColour : forms::linkColour);
     }
 
     HCURSOR pointer(HWND over) const override {

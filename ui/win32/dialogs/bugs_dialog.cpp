@@ -9,16 +9,16 @@ namespace {
 
 class BugsForm final : public DialogForm {
 public:
-    BugsForm() : DialogForm(dialogs::bugsWindow, dialogs::bugsControls) {}
+    BugsForm() : DialogForm(forms::bugsWindow, forms::bugsControls) {}
 
 private:
-    void run(ui::DialogCommand command) override {
+    void run(forms::DialogCommand command) override {
         switch (command) {
-            case ui::DialogCommand::ok:
+            case forms::DialogCommand::ok:
                 unload();
                 break;
-            case ui::DialogCommand::systemInfo:
-            case ui::DialogCommand::emailLink:
+            case forms::DialogCommand::systemInfo:
+            case forms::DialogCommand::emailLink:
                 // Not in this dialog.
                 break;
         }

@@ -14,26 +14,26 @@ namespace sumora::win32 {
 
 namespace {
 
-using dialogs::Border;
-using dialogs::Control;
-using dialogs::Kind;
+using forms::Border;
+using forms::Control;
+using forms::Kind;
 
 // Control ids start above IDOK and IDCANCEL, which the dialog manager sends for Enter and Escape.
 constexpr int firstControlId = 100;
 
-int resourceOf(dialogs::Picture picture) {
+int resourceOf(forms::Picture picture) {
     switch (picture) {
-        case dialogs::Picture::emblem:
+        case forms::Picture::emblem:
             return SUMORA_IDB_EMBLEM;
-        case dialogs::Picture::banner:
+        case forms::Picture::banner:
             return SUMORA_IDB_BANNER;
-        case dialogs::Picture::none:
+        case forms::Picture::none:
             break;
     }
     return 0;
 }
 
-DWORD windowStyle(const dialogs::WindowAttributes& attributes) {
+DWORD windowStyle(const forms::WindowAttributes& attributes) {
     return WS_POPUP | WS_CAPTION | WS_SYSMENU |
            (attributes.sizable ? WS_THICKFRAME : static_cast<DWORD>(DS_MODALFRAME));
 }
@@ -43,7 +43,7 @@ constexpr DWORD windowExStyle = WS_EX_DLGMODALFRAME;
 
 // An in-memory template without controls: they are placed in pixels from their twips, which a
 // template, measured in dialog units of its font, cannot express.
-std::vector<WORD> dialogTemplate(const dialogs::WindowAttributes& attributes) {
+std::vector<WORD> dialogTemplate(const forms::WindowAttributes& attributes) {
     DLGTEMPLATE header{};
     header.style = windowStyle(attributes);
     header.dwExtendedStyle = windowExStyle;
@@ -69,9 +69,9 @@ CreateParameters createParameters(const Control& control) {
             return {L"STATIC", SS_OWNERDRAW};
         case Kind::button:
             return {L"BUTTON",
-                    static_cast<DWORD>(WS_TABSTOP |
-                                       (control.command == ui::DialogCommand::ok ? BS_DEFPUSHBUTTON
-                                                                                 : BS_PUSHBUTTON))};
+                    static_cast<DWORD>(WS_TABSTOP | (control.command == forms::DialogCommand::ok
+                                                         ? BS_DEFPUSHBUTTON
+                                                         : BS_PUSHBUTTON))};
         case Kind::label:
         case Kind::link:
             return {L"STATIC",
@@ -95,8 +95,8 @@ LRESULT CALLBACK containerProcedure(HWND container, UINT message, WPARAM wParam,
 
 }  // namespace
 
-DialogForm::DialogForm(const dialogs::WindowAttributes& attributes,
-                       std::span<const Control> controls)
+DialogForm::DialogForm(const forms::WindowAttributes& attributes,
+                       std::span<const forms::Control> controls)
     : attributes_(attributes),
       controls_(controls),
       handles_(controls.size()),
@@ -155,7 +155,7 @@ INT_PTR DialogForm::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             if (id == IDCANCEL) {
-                run(ui::DialogCommand::ok);
+                run(forms::DialogCommand::ok);
             } else if (id >= firstControlId &&
                        static_cast<std::size_t>(id - firstControlId) < controls_.size()) {
                 if (const auto command =

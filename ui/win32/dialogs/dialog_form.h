@@ -21,8 +21,7 @@ namespace sumora::win32 {
 // The OK button is the default: Enter presses it, and so do Escape and the window's close command.
 class DialogForm {
 public:
-    DialogForm(const dialogs::WindowAttributes& attributes,
-               std::span<const dialogs::Control> controls);
+    DialogForm(const forms::WindowAttributes& attributes, std::span<const forms::Control> controls);
     DialogForm(const DialogForm&) = delete;
     DialogForm& operator=(const DialogForm&) = delete;
     virtual ~DialogForm() = default;
@@ -36,7 +35,7 @@ protected:
     void unload();
 
     virtual void load() {}
-    virtual void run(ui::DialogCommand command) = 0;
+    virtual void run(forms::DialogCommand command) = 0;
     virtual std::optional<COLORREF> textColour(HWND /*control*/) const { return std::nullopt; }
     virtual HCURSOR pointer(HWND /*control*/) const { return nullptr; }
 
@@ -51,8 +50,8 @@ private:
     void drawPicture(const DRAWITEMSTRUCT& item) const;
     std::optional<std::size_t> rowOf(std::string_view objectName) const;
 
-    const dialogs::WindowAttributes& attributes_;
-    std::span<const dialogs::Control> controls_;
+    const forms::WindowAttributes& attributes_;
+    std::span<const forms::Control> controls_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     // By table row.
     std::vector<HWND> handles_;

@@ -14,10 +14,8 @@
 #include "ui/qt/dialogs/bugs_dialog.h"
 #include "ui/qt/qt_conversions.h"
 
-namespace sumora::dialogs {
+namespace sumora::qt {
 namespace {
-
-using ui::qtText;
 
 TEST(DialogLayoutTest, EveryControlInPlace) {
     platform::FakePlatform fake;
@@ -26,32 +24,35 @@ TEST(DialogLayoutTest, EveryControlInPlace) {
     BugsDialog bugs(&mainWindow);
     const struct Case {
         QDialog& dialog;
-        const WindowAttributes& window;
-        std::span<const Control> controls;
-    } cases[] = {{about, aboutWindow, aboutControls}, {bugs, bugsWindow, bugsControls}};
+        const forms::WindowAttributes& window;
+        std::span<const forms::Control> controls;
+    } cases[] = {{about, forms::aboutWindow, forms::aboutControls},
+                 {bugs, forms::bugsWindow, forms::bugsControls}};
     for (const auto& [dialog, window, controls] : cases) {
         SCOPED_TRACE(std::string(window.objectName));
         EXPECT_EQ(dialog.windowTitle(), qtText(window.caption));
-        EXPECT_EQ(dialog.size(), QSize(pixels(window.clientWidth), pixels(window.clientHeight)));
+        EXPECT_EQ(dialog.size(),
+                  QSize(forms::pixels(window.clientWidth), forms::pixels(window.clientHeight)));
         EXPECT_EQ(dialog.minimumSize() == dialog.maximumSize(), !window.sizable) << "border";
         EXPECT_EQ(dialog.windowFlags() & Qt::WindowType_Mask, Qt::Dialog);
         EXPECT_EQ(dialog.font().family(), qtText(window.font.family));
         EXPECT_EQ(dialog.font().pointSizeF(), window.font.pointSize);
-        for (const Control& control : controls) {
+        for (const forms::Control& control : controls) {
             SCOPED_TRACE(std::string(control.objectName));
             auto* widget = dialog.findChild<QWidget*>(qtText(control.objectName));
             ASSERT_NE(widget, nullptr);
             EXPECT_EQ(widget->parentWidget()->objectName(),
                       control.container.empty() ? dialog.objectName() : qtText(control.container));
-            const int height = control.kind == Kind::line ? 1 : pixels(control.h);
-            EXPECT_EQ(widget->geometry(),
-                      QRect(pixels(control.x), pixels(control.y), pixels(control.w), height));
-            if (control.kind != Kind::picture && control.kind != Kind::line) {
+            const int height = control.kind == forms::Kind::line ? 1 : forms::pixels(control.h);
+            EXPECT_EQ(widget->geometry(), QRect(forms::pixels(control.x), forms::pixels(control.y),
+                                                forms::pixels(control.w), height));
+            if (control.kind != forms::Kind::picture && control.kind != forms::Kind::line) {
                 EXPECT_EQ(widget->font().family(), qtText(control.font.family));
                 EXPECT_EQ(widget->font().pointSizeF(), control.font.pointSize);
                 EXPECT_EQ(widget->font().bold(), control.font.bold);
             }
-            if (auto* frame = qobject_cast<QFrame*>(widget); frame && control.kind != Kind::line) {
+            if (auto* frame = qobject_cast<QFrame*>(widget);
+                frame && control.kind != forms::Kind::line) {
                 const int borderWidth[] = {0, 2, 1};  // none, sunken, single
                 EXPECT_EQ(frame->frameWidth(), borderWidth[static_cast<int>(control.border)]);
             }
@@ -59,7 +60,7 @@ TEST(DialogLayoutTest, EveryControlInPlace) {
                 EXPECT_EQ(button->text(), qtText(control.text));
             }
             if (auto* label = qobject_cast<QLabel*>(widget);
-                label && control.kind != Kind::picture) {
+                label && control.kind != forms::Kind::picture) {
                 EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask,
                           control.centred ? Qt::AlignHCenter : Qt::AlignLeft);
                 if (!control.text.empty()) {
@@ -71,4 +72,4 @@ TEST(DialogLayoutTest, EveryControlInPlace) {
 }
 
 }  // namespace
-}  // namespace sumora::dialogs
+}  // namespace sumora::qt

@@ -5,7 +5,7 @@
 #include "tests/ui/qt/main_window/window_fixture.h"
 #include "ui/qt/main_window/field_label.h"
 
-namespace sumora::ui {
+namespace sumora::qt {
 namespace {
 
 using FittingTest = WindowTest;
@@ -36,7 +36,7 @@ TEST_F(FittingTest, FieldTextsFitTheFreePartShrinkOnlyWhenTheyMustAndCopyWhole) 
         play(c.keys);
         auto* label = child<FieldLabel>(c.field);
         const QString whole = label->text();
-        const FittedText fitted = label->fitted();
+        const forms::FittedText fitted = label->fitted();
         const QString drawn = QString::fromStdString(fitted.text);
         EXPECT_EQ(label->toolTip(), whole);
         EXPECT_EQ(drawn != whole                                  ? Drawn::elided
@@ -44,7 +44,7 @@ TEST_F(FittingTest, FieldTextsFitTheFreePartShrinkOnlyWhenTheyMustAndCopyWhole) 
                                                                   : Drawn::tableFont,
                   c.want);
         if (drawn != whole) {
-            EXPECT_EQ(fitted.pointSize, legibleFloorPoints);
+            EXPECT_EQ(fitted.pointSize, forms::legibleFloorPoints);
             EXPECT_EQ(drawn.front(), QChar(0x2026));
             EXPECT_TRUE(whole.endsWith(drawn.mid(1)));
         }
@@ -80,4 +80,4 @@ TEST_F(FittingTest, FieldTextsFitTheFreePartShrinkOnlyWhenTheyMustAndCopyWhole) 
 }
 
 }  // namespace
-}  // namespace sumora::ui
+}  // namespace sumora::qt

@@ -7,7 +7,7 @@
 #include "tests/ui/qt/main_window/window_fixture.h"
 #include "ui/forms/main_window_controls.h"
 
-namespace sumora::ui {
+namespace sumora::qt {
 namespace {
 
 using KeysTest = WindowTest;
@@ -16,9 +16,10 @@ using KeysTest = WindowTest;
 // a key wired to another key's handler, or to none, fails its row. Typed keys are real key events
 // on the focused widget, as a user makes them. Tab runs through the keys first.
 TEST_F(KeysTest, EveryKeyClickedOrTypedHasItsOwnEffect) {
-    for (std::size_t step = 1; step <= keyControls.size(); ++step) {
+    for (std::size_t step = 1; step <= forms::keyControls.size(); ++step) {
         play("Tab");
-        EXPECT_EQ(focusName().toStdString(), keyControls[step % keyControls.size()].objectName)
+        EXPECT_EQ(focusName().toStdString(),
+                  forms::keyControls[step % forms::keyControls.size()].objectName)
             << "after " << step << " Tab presses";
     }
     struct Case {
@@ -52,9 +53,9 @@ TEST_F(KeysTest, EveryKeyClickedOrTypedHasItsOwnEffect) {
     };
     // The digits lead the key table: each follows a "5". The other keys follow in table order.
     constexpr std::size_t digits = 10;
-    ASSERT_EQ(digits + 15, keyControls.size());
-    for (std::size_t row = 0; row < keyControls.size(); ++row) {
-        const std::string name(keyControls[row].objectName);
+    ASSERT_EQ(digits + 15, forms::keyControls.size());
+    for (std::size_t row = 0; row < forms::keyControls.size(); ++row) {
+        const std::string name(forms::keyControls[row].objectName);
         if (row < digits) {
             cases.insert(cases.begin() + row, {name, "5 @", "5" + std::to_string(row) + "||"});
         }
@@ -70,7 +71,7 @@ TEST_F(KeysTest, EveryKeyClickedOrTypedHasItsOwnEffect) {
         if (!c.focus.empty()) {
             EXPECT_EQ(focusName().toStdString(), c.focus);
         }
-        for (const KeyControl& key : keyControls) {
+        for (const forms::KeyControl& key : forms::keyControls) {
             EXPECT_EQ(child(key.objectName)->isEnabled(),
                       c.shown.find("|E|") == std::string::npos || key.key == Key::cmdAC)
                 << key.objectName;
@@ -110,4 +111,4 @@ TEST_F(KeysTest, ChordsAndTheDisplayMenuPasteTheClipboardsNumber) {
 }
 
 }  // namespace
-}  // namespace sumora::ui
+}  // namespace sumora::qt

@@ -5,7 +5,7 @@
 #include "ui/forms/colour.h"
 #include "ui/forms/main_window_controls.h"
 
-namespace sumora::ui {
+namespace sumora::qt {
 namespace {
 
 using LayoutTest = WindowTest;
@@ -21,8 +21,8 @@ TEST_F(LayoutTest, EveryControlMatchesItsTableRow) {
         EXPECT_EQ(widget->toolTip(), qtText(tip));
         EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name),
                   qtText(name));
-        EXPECT_EQ(widget->geometry(),
-                  QRect(pixels(row.x), pixels(row.y), pixels(row.w), pixels(row.h)));
+        EXPECT_EQ(widget->geometry(), QRect(forms::pixels(row.x), forms::pixels(row.y),
+                                            forms::pixels(row.w), forms::pixels(row.h)));
         EXPECT_EQ(widget->font().family(), qtText(row.font.family));
         EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), row.font.pointSize);
         EXPECT_EQ(widget->font().bold(), row.font.bold);
@@ -30,18 +30,18 @@ TEST_F(LayoutTest, EveryControlMatchesItsTableRow) {
         const QString resolved = QFontInfo(widget->font()).family();
         EXPECT_TRUE(resolved == "Arial" || resolved == "Liberation Sans") << resolved.toStdString();
     };
-    for (const KeyControl& key : keyControls) {
+    for (const forms::KeyControl& key : forms::keyControls) {
         expectRow(key, key.caption, key.toolTip, key.accessibleName);
     }
-    for (const LabelControl& label : labelControls) {
+    for (const forms::LabelControl& label : forms::labelControls) {
         expectRow(label, label.initialText, label.initialText, label.initialText);
         EXPECT_EQ(child<QLabel>(label.objectName)->accessibleDescription(),
                   qtText(label.accessibleDescription));
     }
-    for (const LineControl& line : lineControls) {
+    for (const forms::LineControl& line : forms::lineControls) {
         auto* rule = child<QWidget>(line.objectName);
-        EXPECT_EQ(rule->geometry(),
-                  QRect(pixels(line.x1), pixels(line.y), pixels(line.x2 - line.x1), 1));
+        EXPECT_EQ(rule->geometry(), QRect(forms::pixels(line.x1), forms::pixels(line.y),
+                                          forms::pixels(line.x2 - line.x1), 1));
         EXPECT_EQ(rule->palette().window(), rule->palette().windowText());
         EXPECT_TRUE(rule->autoFillBackground());
     }
@@ -56,7 +56,7 @@ TEST_F(LayoutTest, ColouredKeysShowTheirColourAndStayReadableWhenDisabled) {
     EXPECT_EQ(face.pixelColor(3, 3), QColor(255, 0, 0));
     EXPECT_EQ(face.pixelColor(3, face.height() / 2), QColor(255, 0, 0));
     const auto rgb = [](const QColor& c) {
-        return Rgb{std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
+        return forms::Rgb{std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
     };
     for (const char* name : {"cmdAC", "cmdPi"}) {
         QPushButton* key = child(name);
@@ -64,12 +64,12 @@ TEST_F(LayoutTest, ColouredKeysShowTheirColourAndStayReadableWhenDisabled) {
                   window->palette().color(QPalette::Active, QPalette::ButtonText));
         key->setEnabled(false);
         const QPalette colours = key->palette();
-        EXPECT_GE(contrastRatio(rgb(colours.color(QPalette::Button)),
-                                rgb(colours.color(QPalette::ButtonText))),
-                  minimumTextContrast)
+        EXPECT_GE(forms::contrastRatio(rgb(colours.color(QPalette::Button)),
+                                       rgb(colours.color(QPalette::ButtonText))),
+                  forms::minimumTextContrast)
             << name;
     }
 }
 
 }  // namespace
-}  // namespace sumora::ui
+}  // namespace sumora::qt

@@ -6,7 +6,7 @@
 
 #include "tests/ui/qt/main_window/window_fixture.h"
 
-namespace sumora::ui {
+namespace sumora::qt {
 namespace {
 
 using MenuCommandsTest = WindowTest;
@@ -82,4 +82,4 @@ TEST_F(MenuCommandsTest, ShowTheirBoxOrDialogLeavingTheCalculatorAsItWasThenExit
 }
 
 }  // namespace
-}  // namespace sumora::ui
+}  // namespace sumora::qt

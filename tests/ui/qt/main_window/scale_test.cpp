@@ -1,6 +1,6 @@
 #include "tests/ui/qt/main_window/window_fixture.h"
 
-namespace sumora::ui {
+namespace sumora::qt {
 namespace {
 
 using ScaleTest = WindowTest;
@@ -12,4 +12,4 @@ TEST_F(ScaleTest, WindowScalesAsAWholeAtTwice) {
 }
 
 }  // namespace
-}  // namespace sumora::ui
+}  // namespace sumora::qt

@@ -14,7 +14,7 @@
 #include "ui/qt/main_window/main_window.h"
 #include "ui/qt/qt_conversions.h"
 
-namespace sumora::ui {
+namespace sumora::qt {
 
 // The real window, shown and active, with a platform that answers message boxes at once.
 class WindowTest : public testing::Test {
@@ -73,4 +73,4 @@ protected:
     std::unique_ptr<MainWindow> window;
 };
 
-}  // namespace sumora::ui
+}  // namespace sumora::qt

@@ -16,7 +16,7 @@ namespace {
 
 using namespace sumora;
 using namespace sumora::win32;
-using dialogs::pixels;
+using forms::pixels;
 
 const HWND owner = CreateWindowW(L"BUTTON", L"Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
                                  200, nullptr, nullptr, nullptr, nullptr);
@@ -50,16 +50,15 @@ platform::FakePlatform fake;
 
 const struct Dialog {
     std::function<void(HWND)> show;
-    const dialogs::WindowAttributes& window;
-    std::span<const dialogs::Control> controls;
-} about{[](HWND o) { showAboutDialog(o, fake); }, dialogs::aboutWindow, dialogs::aboutControls},
-    bugs{showBugsDialog, dialogs::bugsWindow, dialogs::bugsControls};
+    const forms::WindowAttributes& window;
+    std::span<const forms::Control> controls;
+} about{[](HWND o) { showAboutDialog(o, fake); }, forms::aboutWindow, forms::aboutControls},
+    bugs{showBugsDialog, forms::bugsWindow, forms::bugsControls};
 
 void walk(HWND dialog, const Dialog& under) {
     // Texts that the dialogs set when they load, the top-left pixel of each picture and line.
     const std::map<std::string_view, std::string> loaded{
-        {"lblemail", dialogs::emailCaption()},
-        {"lblBugs", "Please forward any error or bug to me"}};
+        {"lblemail", forms::emailCaption()}, {"lblBugs", "Please forward any error or bug to me"}};
     const std::map<std::string_view, COLORREF> corner{{"Picture1", RGB(40, 70, 140)},
                                                       {"Picture2", RGB(24, 44, 104)},
                                                       {"Line1", GetSysColor(COLOR_WINDOWTEXT)}};
@@ -72,28 +71,28 @@ void walk(HWND dialog, const Dialog& under) {
     ASSERT_EQ(all.size(), under.controls.size());
     std::vector<HWND> tabOrder;
     for (std::size_t row = 0; row < all.size(); ++row) {
-        const dialogs::Control& control = under.controls[row];
+        const forms::Control& control = under.controls[row];
         SCOPED_TRACE(control.objectName);
         EXPECT_EQ(textOf(GetParent(all[row])), control.container.empty() ? textOf(dialog) : "");
-        const int height = control.kind == dialogs::Kind::line ? 1 : pixels(control.h);
+        const int height = control.kind == forms::Kind::line ? 1 : pixels(control.h);
         EXPECT_EQ(placeOf(all[row]), std::vector<LONG>({pixels(control.x), pixels(control.y),
                                                         pixels(control.w), height}));
-        EXPECT_EQ(GetWindowLongW(all[row], GWL_EXSTYLE) & WS_EX_CLIENTEDGE ? dialogs::Border::sunken
-                  : GetWindowLongW(all[row], GWL_STYLE) & WS_BORDER        ? dialogs::Border::single
-                                                                           : dialogs::Border::none,
+        EXPECT_EQ(GetWindowLongW(all[row], GWL_EXSTYLE) & WS_EX_CLIENTEDGE ? forms::Border::sunken
+                  : GetWindowLongW(all[row], GWL_STYLE) & WS_BORDER        ? forms::Border::single
+                                                                           : forms::Border::none,
                   control.border);
         if (corner.contains(control.objectName)) {
             EXPECT_EQ(painted(dialog, all[row], WM_PRINTCLIENT), corner.at(control.objectName));
         }
-        if (control.kind == dialogs::Kind::picture) {
+        if (control.kind == forms::Kind::picture) {
             continue;
         }
         const auto text = loaded.find(control.objectName);
         EXPECT_EQ(textOf(all[row]), text == loaded.end() ? control.text : text->second);
-        if (control.kind != dialogs::Kind::line) {
+        if (control.kind != forms::Kind::line) {
             expectFont(all[row], control.font);
         }
-        if (control.kind == dialogs::Kind::button) {
+        if (control.kind == forms::Kind::button) {
             tabOrder.push_back(all[row]);
         }
     }
@@ -142,7 +141,7 @@ TEST(Win32Dialogs, LinkIsBlueRedAfterItsClickAndBlueAgainWhenReopened) {
            },
            [&](HWND dialog) {
                EXPECT_EQ(painted(dialog, link(dialog), WM_CTLCOLORSTATIC), RGB(255, 0, 0));
-               EXPECT_EQ(fake.shellOpens, std::vector<std::string>{dialogs::emailTag()});
+               EXPECT_EQ(fake.shellOpens, std::vector<std::string>{forms::emailTag()});
                SendMessageW(descendants(dialog)[6], BM_CLICK, 0, 0);  // System Info
                EXPECT_EQ(fake.programStarts, std::vector<std::string>{tool});
                EXPECT_TRUE(fake.messageBoxes.empty());
