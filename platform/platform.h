@@ -5,8 +5,8 @@
 //
 // Implementations: windows_platform.cpp calls the Win32 API; posix_platform.cpp serves a POSIX
 // desktop with a read-only stand-in registry, xdg-open and posix_spawn; the tests script a fake
-// (tests/platform/fake_platform.h). makeSystemPlatform() (system_platform.h) gives the one for the
-// system being built. Nothing here depends on a windowing toolkit.
+// (tests/platform/fake_platform.h). Each program's start-up makes the one for its system; the POSIX
+// one takes its message box from the front end. Nothing here depends on a windowing toolkit.
 
 #include <cstdint>
 #include <stdexcept>

@@ -3,9 +3,10 @@
 
 #include <QApplication>
 
-#include "platform/system_platform.h"
+#include "platform/posix_platform.h"
 #include "ui/qt/main_window/display_check.h"
 #include "ui/qt/main_window/main_window.h"
+#include "ui/qt/message_box.h"
 
 namespace {
 
@@ -42,8 +43,10 @@ int main(int argc, char* argv[]) {
     // Lets a desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(SUMORA_APP_ID));
 
-    const auto platform = sumora::platform::makeSystemPlatform();
-    sumora::qt::MainWindow window(*platform);
+    sumora::platform::PosixPlatform platform(
+        sumora::qt::showMessageBox,
+        sumora::platform::PosixRegistry(sumora::platform::systemInfoToolCandidates()));
+    sumora::qt::MainWindow window(platform);
     window.showCentred();
     return QApplication::exec();
 }
