@@ -10,7 +10,7 @@ namespace sumora {
 // What the engine needs of the main window, and nothing more: the texts of the three labels, the
 // captions, enabled state and focus of the keys, a modal message box with the critical icon and a
 // short audible signal.
-// The Qt window implements it; the tests implement it with a recording fake.
+// Each front end's main window implements it; the tests implement it with a recording fake.
 class CalculatorView {
 public:
     virtual ~CalculatorView() = default;

@@ -262,6 +262,11 @@ inline constexpr std::array<LabelControl, 3> labelControls{{
      LabelFill::windowBackground, LabelInk::windowText, "operator"},
 }};
 
+// The row of `field`.
+constexpr const LabelControl& labelControl(Label field) {
+    return *std::ranges::find(labelControls, field, &LabelControl::label);
+}
+
 constexpr bool overlap(const LabelControl& a, const LabelControl& b) {
     return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
 }

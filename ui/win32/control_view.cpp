@@ -1,24 +1,18 @@
 #include "ui/win32/control_view.h"
 
-#include "ui/forms/main_window_controls.h"
 #include "ui/win32/wide_text.h"
 
 namespace sumora::win32 {
 
 ControlView::ControlView(const KeyHandles& keys, const LabelHandles& labels,
                          platform::Platform& platform)
-    : keys_(keys), labels_(labels), platform_(platform) {
-    for (const forms::LabelControl& control : forms::labelControls) {
-        texts_[static_cast<std::size_t>(control.label)] = control.initialText;
-    }
-}
+    : keys_(keys), labels_(labels), platform_(platform) {}
 
 std::string ControlView::text(Label which) const {
-    return texts_[static_cast<std::size_t>(which)];
+    return narrow(windowText(label(which)));
 }
 
 void ControlView::setText(Label which, std::string_view text) {
-    texts_[static_cast<std::size_t>(which)] = text;
     SetWindowTextW(label(which), widen(text).c_str());
     // The field is drawn by its owner, which fits the new text anew.
     InvalidateRect(label(which), nullptr, TRUE);

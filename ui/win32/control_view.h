@@ -13,11 +13,10 @@ namespace sumora::win32 {
 using KeyHandles = std::array<HWND, keyCount>;
 using LabelHandles = std::array<HWND, 3>;
 
-// The engine's view of the Win32 controls. The labels' texts are kept here in full, as the
-// engine wrote them: a label may show less of a long text than the engine reads back.
+// The engine's view of the Win32 controls. A label's window text is the whole text the engine
+// wrote, also when the label draws less of it, so the engine reads back what it wrote.
 class ControlView final : public CalculatorView {
 public:
-    // The engine reads the labels' texts from the start, before it first writes one.
     ControlView(const KeyHandles& keys, const LabelHandles& labels, platform::Platform& platform);
 
     std::string text(Label label) const override;
@@ -38,7 +37,6 @@ private:
     const KeyHandles& keys_;
     const LabelHandles& labels_;
     platform::Platform& platform_;
-    std::array<std::string, 3> texts_{};
 };
 
 }  // namespace sumora::win32

@@ -20,6 +20,7 @@
 #include "ui/win32/dialogs/bugs_dialog.h"
 #include "ui/win32/field_drawing.h"
 #include "ui/win32/menu_bar.h"
+#include "ui/win32/rule.h"
 #include "ui/win32/tool_tips.h"
 #include "ui/win32/wide_text.h"
 
@@ -42,21 +43,6 @@ std::optional<Key> keyOf(int controlId) {
         return std::nullopt;
     }
     return static_cast<Key>(controlId - firstKeyId);
-}
-
-const forms::LabelControl& controlOf(Label label) {
-    return *std::find_if(
-        forms::labelControls.begin(), forms::labelControls.end(),
-        [label](const forms::LabelControl& control) { return control.label == label; });
-}
-
-const forms::KeyControl& controlOf(Key key) {
-    return *std::find_if(forms::keyControls.begin(), forms::keyControls.end(),
-                         [key](const forms::KeyControl& control) { return control.key == key; });
-}
-
-std::size_t tabPosition(Key key) {
-    return static_cast<std::size_t>(controlOf(key).tabIndex);
 }
 
 void registerClass(HINSTANCE instance, WNDPROC procedure) {
@@ -178,9 +164,8 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NOTIFY:
             return onNotify(*reinterpret_cast<NMHDR*>(lParam));
         case WM_CTLCOLORSTATIC:
-            // A rule is an empty static control filled in the window-text colour.
             if (std::ranges::find(lines_, reinterpret_cast<HWND>(lParam)) != lines_.end()) {
-                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOWTEXT));
+                return reinterpret_cast<LRESULT>(ruleBrush());
             }
             break;
         case WM_ACTIVATE:
@@ -246,7 +231,7 @@ void MainWindow::createControls(UINT dpi) {
     }
     for (const forms::LineControl& line : forms::lineControls) {
         lines_.push_back(
-            createChild(window_, WC_STATICW, "", SS_LEFT, 0, boundsOf(line, dpi), nullptr));
+            createChild(window_, WC_STATICW, "", ruleStyle, 0, boundsOf(line, dpi), nullptr));
     }
 }
 
@@ -351,9 +336,9 @@ void MainWindow::onMenuCommand(forms::MenuCommand command) {
 
 void MainWindow::onDrawItem(const DRAWITEMSTRUCT& item) {
     if (const auto key = keyOf(static_cast<int>(item.CtlID))) {
-        drawColouredKey(item, *forms::faceColours(controlOf(*key).face));
+        drawColouredKey(item, *forms::faceColours(forms::keyControl(*key).face));
     } else {
-        drawField(item, controlOf(static_cast<Label>(item.CtlID - firstLabelId)));
+        drawField(item, forms::labelControl(static_cast<Label>(item.CtlID - firstLabelId)));
     }
 }
 
@@ -415,7 +400,7 @@ void MainWindow::pressed(Key key) {
 
 void MainWindow::tabbed(Key from, bool backwards) {
     const std::size_t count = forms::keyControls.size();
-    const std::size_t at = tabPosition(from);
+    const auto at = static_cast<std::size_t>(forms::keyControl(from).tabIndex);
     // Disabled keys are passed over, as the error lock leaves only AC.
     for (std::size_t step = 1; step < count; ++step) {
         const std::size_t next = backwards ? (at + count - step) % count : (at + step) % count;

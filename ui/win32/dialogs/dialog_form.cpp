@@ -8,6 +8,7 @@
 #include "resources/resource_ids.h"
 #include "ui/win32/centring.h"
 #include "ui/win32/dpi_scale.h"
+#include "ui/win32/rule.h"
 #include "ui/win32/wide_text.h"
 
 namespace sumora::win32 {
@@ -78,8 +79,7 @@ CreateParameters createParameters(const Control& control) {
                     static_cast<DWORD>((control.centred ? SS_CENTER : SS_LEFT) | SS_NOPREFIX |
                                        (control.kind == Kind::link ? SS_NOTIFY : 0))};
         case Kind::line:
-            // Filled with the text colour when the dialog is asked for its colours.
-            return {L"STATIC", SS_LEFT};
+            return {L"STATIC", ruleStyle};
     }
     return {L"STATIC", 0};
 }
@@ -170,7 +170,7 @@ INT_PTR DialogForm::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 std::find(handles_.begin(), handles_.end(), reinterpret_cast<HWND>(lParam));
             if (row != handles_.end() &&
                 controls_[static_cast<std::size_t>(row - handles_.begin())].kind == Kind::line) {
-                return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOWTEXT));
+                return reinterpret_cast<INT_PTR>(ruleBrush());
             }
             const auto colour = textColour(reinterpret_cast<HWND>(lParam));
             if (!colour) {
