@@ -20,23 +20,12 @@ QIcon noIcon() {
 }  // namespace
 
 BugsDialog::BugsDialog(QWidget* mainWindow) : QDialog(mainWindow) {
+    // OK is its one command.
     buildWindow(*this, forms::bugsWindow, forms::bugsControls,
-                [this](forms::DialogCommand command) { run(command); });
+                [this](forms::DialogCommand) { unloadAndReturnToMainWindow(*this); });
     setModal(true);
     setWindowIcon(noIcon());
     placeInScreenCentre(*this);
-}
-
-void BugsDialog::run(forms::DialogCommand command) {
-    switch (command) {
-        case forms::DialogCommand::ok:
-            unloadAndReturnToMainWindow(*this);
-            break;
-        case forms::DialogCommand::systemInfo:
-        case forms::DialogCommand::emailLink:
-            // Not in this dialog.
-            break;
-    }
 }
 
 }  // namespace sumora::qt

@@ -5,30 +5,9 @@
 
 namespace sumora::win32 {
 
-namespace {
-
-class BugsForm final : public DialogForm {
-public:
-    BugsForm() : DialogForm(forms::bugsWindow, forms::bugsControls) {}
-
-private:
-    void run(forms::DialogCommand command) override {
-        switch (command) {
-            case forms::DialogCommand::ok:
-                unload();
-                break;
-            case forms::DialogCommand::systemInfo:
-            case forms::DialogCommand::emailLink:
-                // Not in this dialog.
-                break;
-        }
-    }
-};
-
-}  // namespace
-
 void showBugsDialog(HWND owner) {
-    BugsForm form;
+    // OK is its one command.
+    DialogForm form(forms::bugsWindow, forms::bugsControls);
     form.showModal(owner);
 }
 

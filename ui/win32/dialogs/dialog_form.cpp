@@ -123,6 +123,12 @@ void DialogForm::unload() {
     EndDialog(window_, IDOK);
 }
 
+void DialogForm::run(forms::DialogCommand command) {
+    if (command == forms::DialogCommand::ok) {
+        unload();
+    }
+}
+
 std::optional<std::size_t> DialogForm::rowOf(std::string_view objectName) const {
     for (std::size_t row = 0; row < controls_.size(); ++row) {
         if (controls_[row].objectName == objectName) {

@@ -17,7 +17,8 @@ namespace sumora::win32 {
 // A modal dialog built from one of the dialog tables: every control at its twips scaled by the
 // window's DPI, with its font, border and text, in tab order. The dialog manager runs the modal
 // loop, so Tab, Enter on the default button and Escape behave as in every other Windows dialog.
-// Subclasses say what a command does and may colour a text or change the pointer over a control.
+// Subclasses say what their other commands do and may colour a text or change the pointer over a
+// control.
 // The OK button is the default: Enter presses it, and so do Escape and the window's close command.
 class DialogForm {
 public:
@@ -35,7 +36,8 @@ protected:
     void unload();
 
     virtual void load() {}
-    virtual void run(forms::DialogCommand command) = 0;
+    // OK unloads the dialog; a dialog with other commands handles them too.
+    virtual void run(forms::DialogCommand command);
     virtual std::optional<COLORREF> textColour(HWND /*control*/) const { return std::nullopt; }
     virtual HCURSOR pointer(HWND /*control*/) const { return nullptr; }
 
