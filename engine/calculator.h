@@ -56,6 +56,9 @@ public:
     // digits being entered, cut by the length limit, under the error lock), is refused whole with
     // a beep.
     void paste(std::string_view text);
+    // The keypad's decimal key types "," on many layouts (German, French, Nordic...); it is the
+    // point key whatever it types. The main keyboard's "," stays no key.
+    void keypadDecimalPress(Key focused);
 
     void Form_Load();
     void cmdAC_Click();

@@ -72,4 +72,8 @@ void Calculator::keyPress(Key focused, std::int16_t KeyAscii) {
     }
 }
 
+void Calculator::keypadDecimalPress(Key focused) {
+    keyPress(focused, '.');
+}
+
 }  // namespace sumora

@@ -33,13 +33,27 @@ LRESULT CALLBACK KeyListener::procedure(HWND control, UINT message, WPARAM wPara
 
 LRESULT KeyListener::onMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CHAR:
+        case WM_CHAR: {
+            const bool decimalCharacter =
+                dropDecimalCharacter_ && (wParam == L',' || wParam == L'.');
+            dropDecimalCharacter_ = false;
+            // A dead key and the character after it arrive as two messages, both posted at once:
+            // if the first locks the keypad, the second must not reach the disabled key.
+            if (decimalCharacter || IsWindowEnabled(control) == FALSE) {
+                return 0;
+            }
             if (isTypedCharacter(wParam)) {
                 input_->typed(key_, static_cast<std::int16_t>(wParam));
                 return 0;
             }
             break;
+        }
         case WM_KEYDOWN:
+            dropDecimalCharacter_ = wParam == VK_DECIMAL;
+            if (wParam == VK_DECIMAL) {
+                input_->keypadDecimalTyped(key_);
+                return 0;
+            }
             if (wParam == VK_RETURN) {
                 input_->pressed(key_);
                 return 0;

@@ -394,6 +394,10 @@ void MainWindow::typed(Key key, std::int16_t code) {
     engine_.keyPress(key, code);
 }
 
+void MainWindow::keypadDecimalTyped(Key key) {
+    engine_.keypadDecimalPress(key);
+}
+
 void MainWindow::pressed(Key key) {
     engine_.click(key);
 }

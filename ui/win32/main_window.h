@@ -64,6 +64,7 @@ private:
     LRESULT onNotify(NMHDR& header);
 
     void typed(Key key, std::int16_t code) override;
+    void keypadDecimalTyped(Key key) override;
     void pressed(Key key) override;
     void tabbed(Key from, bool backwards) override;
     void focused(Key key) override;

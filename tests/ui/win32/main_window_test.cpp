@@ -51,7 +51,8 @@ protected:
     // Steps, separated by blanks: a single character is typed on the focused key; Enter, Space,
     // Escape, Tab, ShiftTab, CtrlC, CtrlInsert, CtrlV and ShiftInsert are those keys; click:NAME
     // and focus:NAME act on the named key; MenuPaste takes the last entry of the display's
-    // context menu.
+    // context menu. posted:CHARACTERS posts them all at once, as a dead key and the key after it
+    // do; KeypadDecimal is the keypad's decimal key on a layout where it types ",".
     void play(std::string_view steps) {
         while (!steps.empty()) {
             const std::string_view step = steps.substr(0, steps.find(' '));
@@ -72,8 +73,16 @@ protected:
                 PostMessageW(window->handle(), WM_KEYDOWN, VK_RETURN, 1);
                 SendMessageW(window->handle(), WM_CONTEXTMENU,
                              reinterpret_cast<WPARAM>(window->label(Label::lblDisp)), -1);
-            } else if (step.size() == 1) {
-                PostMessageW(GetFocus(), WM_CHAR, static_cast<WPARAM>(step.front()), 1);
+            } else if (step.size() == 1 || step.starts_with("posted:")) {
+                for (const char c : step.substr(step.size() == 1 ? 0 : 7)) {
+                    PostMessageW(GetFocus(), WM_CHAR, static_cast<WPARAM>(c), 1);
+                }
+            } else if (step == "KeypadDecimal") {
+                // Sent, so that this layout's translation is the "," posted after it.
+                HWND focus = GetFocus();
+                SendMessageW(focus, WM_KEYDOWN, VK_DECIMAL, 1);
+                PostMessageW(focus, WM_CHAR, L',', 1);
+                PostMessageW(focus, WM_KEYUP, VK_DECIMAL, 0xC0000001);
             } else {
                 const WPARAM virtualKey = step == "Enter"            ? VK_RETURN
                                           : step == "Space"          ? VK_SPACE
@@ -193,6 +202,8 @@ TEST_F(MainWindowTest, TypedKeysReachTheEngineThroughTheFocusedKey) {
         {"1 / 0 focus:cmdEq Enter", locked, "E", "cmdAC", ""},
         {"1 / 0 focus:cmdEq Enter Tab 5", locked, "E", "cmdAC", ""},
         {"1 / 0 focus:cmdEq Enter Enter", "0", "", "cmdNum0", ""},  // Enter on AC clears all
+        {"1 KeypadDecimal 5", "1.5", "", "cmdNum5", ""},
+        {"1 / 0 posted:^.", locked, "E", "cmdAC", ""},  // the point reaches a disabled key
     };
     for (const auto& [script, display, indicator, focus, copied] : cases) {
         SCOPED_TRACE(std::string(script));

@@ -49,6 +49,12 @@ void KeyButton::keyPressEvent(QKeyEvent* event) {
         default:
             break;
     }
+    // The keypad's decimal key, whatever it types: "," on a German layout.
+    if (event->modifiers().testFlag(Qt::KeypadModifier) &&
+        (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma)) {
+        emit keypadDecimalTyped();
+        return;
+    }
     // Characters come as text, so "*", "+", "^" and "#" arrive whatever the keyboard layout, and
     // the keypad's digits and operators too.
     const QString text = event->text();

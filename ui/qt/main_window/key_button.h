@@ -6,8 +6,8 @@
 namespace sumora::qt {
 
 // A key of the keypad. Outside a dialog a push button ignores Enter, so the key clicks itself on
-// Enter as it does on Space. Typed characters and Escape are announced with `typed` for the window
-// to route; nothing here knows which keys route them.
+// Enter as it does on Space. Typed characters, Escape and the keypad's decimal key are announced
+// for the window to route; nothing here knows which keys route them.
 class KeyButton : public QPushButton {
     Q_OBJECT
 
@@ -20,6 +20,7 @@ public:
 
 signals:
     void typed(char16_t code);
+    void keypadDecimalTyped();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

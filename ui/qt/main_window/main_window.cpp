@@ -86,6 +86,8 @@ void MainWindow::buildKeys(QWidget* client) {
         connect(key, &KeyButton::typed, this, [this, id](char16_t code) {
             engine_.keyPress(id, static_cast<std::int16_t>(code));
         });
+        connect(key, &KeyButton::keypadDecimalTyped, this,
+                [this, id] { engine_.keypadDecimalPress(id); });
     }
 }
 
