@@ -160,6 +160,10 @@ INT_PTR DialogForm::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
+            // A click, not the double-click that a notifying static also reports.
+            if (HIWORD(wParam) != BN_CLICKED) {
+                return TRUE;
+            }
             if (id == IDCANCEL) {
                 run(forms::DialogCommand::ok);
             } else if (id >= firstControlId &&

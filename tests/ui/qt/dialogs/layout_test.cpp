@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
+#include <QTest>
 
 #include "tests/platform/fake_platform.h"
 #include "ui/forms/dialog_controls.h"
@@ -69,6 +70,21 @@ TEST(DialogLayoutTest, EveryControlInPlace) {
             }
         }
     }
+}
+
+TEST(DialogLayoutTest, ADoubleClickOnTheMailLinkOpensMailOnce) {
+    platform::FakePlatform fake;
+    QWidget mainWindow;
+    AboutDialog about(fake, &mainWindow);
+    about.open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    // What Qt delivers for a double-click: a click, then a press, a double-click and a release.
+    auto* link = about.findChild<QLabel*>("lblemail");
+    QTest::mouseClick(link, Qt::LeftButton);
+    QTest::mousePress(link, Qt::LeftButton);
+    QTest::mouseDClick(link, Qt::LeftButton);
+    QTest::mouseRelease(link, Qt::LeftButton);
+    EXPECT_EQ(fake.shellOpens.size(), 1U);
 }
 
 }  // namespace
