@@ -1,6 +1,7 @@
 #include "ui/win32/main_window.h"
 
 #include <commctrl.h>
+#include <imm.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -112,6 +113,9 @@ MainWindow::MainWindow(platform::Platform& platform)
                     origin.y, size.cx, size.cy, nullptr, createMenuBar(), instance, this);
     const UINT dpi = GetDpiForWindow(window_);
     createControls(dpi);
+    // The keys take what is typed character by character: an input method would compose it
+    // instead (full-width digits), and take Enter to end the composition.
+    ImmAssociateContextEx(window_, nullptr, IACE_CHILDREN);
     // The monitor's DPI changed since sign-in, or the menu bar wraps.
     if (fitClientArea(dpi)) {
         centre();

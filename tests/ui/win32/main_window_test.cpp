@@ -264,6 +264,15 @@ TEST_F(MainWindowTest, ColouredKeysKeepTheirCaptionReadableEnabledOrDisabled) {
     }
 }
 
+// An input method would compose what is typed on a key, and take Enter to end the composition.
+TEST_F(MainWindowTest, KeysHaveNoInputMethod) {
+    for (const ui::KeyControl& control : ui::keyControls) {
+        HIMC context = ImmGetContext(window->key(control.key));
+        EXPECT_EQ(context, nullptr) << control.objectName;
+        ImmReleaseContext(window->key(control.key), context);
+    }
+}
+
 // A quick second click on a key counts as a click on the owner-drawn keys too. The AC that
 // releases the error lock keeps the memory, and the next AC empties it.
 TEST_F(MainWindowTest, ADoubleClickOnAcIsTwoClicks) {
