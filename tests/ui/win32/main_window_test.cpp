@@ -266,7 +266,7 @@ TEST_F(MainWindowTest, ColouredKeysKeepTheirCaptionReadableEnabledOrDisabled) {
 
 // An input method would compose what is typed on a key, and take Enter to end the composition.
 TEST_F(MainWindowTest, KeysHaveNoInputMethod) {
-    for (const ui::KeyControl& control : ui::keyControls) {
+    for (const forms::KeyControl& control : forms::keyControls) {
         HIMC context = ImmGetContext(window->key(control.key));
         EXPECT_EQ(context, nullptr) << control.objectName;
         ImmReleaseContext(window->key(control.key), context);
