@@ -26,4 +26,21 @@ double contrastRatio(Rgb first, Rgb second) {
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
+Rgb readableOn(Rgb ink, Rgb background) {
+    constexpr Rgb white{255, 255, 255};
+    constexpr Rgb black{0, 0, 0};
+    const Rgb towards =
+        contrastRatio(white, background) > contrastRatio(black, background) ? white : black;
+    const auto mix = [](std::uint8_t from, std::uint8_t to, int step) {
+        return static_cast<std::uint8_t>(from + (to - from) * step / 32);
+    };
+    Rgb mixed = ink;
+    for (int step = 1; step <= 32 && contrastRatio(mixed, background) < minimumTextContrast;
+         ++step) {
+        mixed = {mix(ink.red, towards.red, step), mix(ink.green, towards.green, step),
+                 mix(ink.blue, towards.blue, step)};
+    }
+    return mixed;
+}
+
 }  // namespace sumora::forms

@@ -21,4 +21,8 @@ double relativeLuminance(Rgb colour);
 
 double contrastRatio(Rgb first, Rgb second);
 
+// `ink` where it reads at minimumTextContrast on `background`; otherwise `ink` mixed with white or
+// black, whichever stands out more on `background`, just far enough to read.
+Rgb readableOn(Rgb ink, Rgb background);
+
 }  // namespace sumora::forms

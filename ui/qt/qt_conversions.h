@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <cstdint>
 #include <string_view>
 
 #include "ui/forms/colour.h"
@@ -18,6 +19,11 @@ inline QString qtText(std::string_view utf8) {
 
 inline QColor qtColour(forms::Rgb colour) {
     return {colour.red, colour.green, colour.blue};
+}
+
+inline forms::Rgb rgbOf(const QColor& colour) {
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
 }
 
 inline QFont qtFont(const forms::FontFace& wanted) {

@@ -15,9 +15,11 @@ namespace sumora::qt {
 
 namespace {
 
+// The link's colour, or one near it that reads on the dialog in a dark or a light theme.
 void setTextColour(QLabel& label, forms::Rgb colour) {
     QPalette colours = label.palette();
-    colours.setColor(QPalette::WindowText, qtColour(colour));
+    const forms::Rgb background = rgbOf(colours.color(QPalette::Window));
+    colours.setColor(QPalette::WindowText, qtColour(forms::readableOn(colour, background)));
     label.setPalette(colours);
 }
 

@@ -6,6 +6,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "ui/qt/qt_conversions.h"
+
 namespace sumora::qt {
 
 namespace {
@@ -26,11 +28,13 @@ KeyButton::KeyButton(QWidget* parent) : QPushButton(parent) {
     setAutoDefault(false);
 }
 
-void KeyButton::setFaceColours(QColor face, QColor disabledCaption) {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Button, face);
-    colours.setColor(QPalette::Disabled, QPalette::ButtonText, disabledCaption);
-    setPalette(colours);
+void KeyButton::setFaceColours(const forms::FaceColours& colours) {
+    QPalette roles = palette();
+    roles.setColor(QPalette::Button, qtColour(colours.face));
+    roles.setColor(QPalette::ButtonText, qtColour(colours.caption));
+    roles.setColor(QPalette::Disabled, QPalette::Button, qtColour(colours.disabledFace));
+    roles.setColor(QPalette::Disabled, QPalette::ButtonText, qtColour(colours.disabledCaption));
+    setPalette(roles);
     ownFace_ = true;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QColor>
 #include <QPushButton>
+
+#include "ui/forms/face_colours.h"
 
 namespace sumora::qt {
 
@@ -14,9 +15,9 @@ class KeyButton : public QPushButton {
 public:
     explicit KeyButton(QWidget* parent);
 
-    // A face colour that shows whatever the widget style: the key then draws its own bevel. Both
-    // colours go into the key's palette, `disabledCaption` as the disabled button text.
-    void setFaceColours(QColor face, QColor disabledCaption);
+    // A face that shows whatever the widget style and theme: the key then draws its own bevel,
+    // with the colours in its palette's button and button-text roles.
+    void setFaceColours(const forms::FaceColours& colours);
 
 signals:
     void typed(char16_t code);

@@ -77,7 +77,7 @@ void MainWindow::buildKeys(QWidget* client) {
         key->setFont(qtFont(control.font));
         key->setGeometry(pixelRect(control.x, control.y, control.w, control.h));
         if (const auto colours = faceColours(control.face)) {
-            key->setFaceColours(qtColour(colours->face), qtColour(colours->disabledCaption));
+            key->setFaceColours(*colours);
         }
         keys_[static_cast<std::size_t>(control.key)] = key;
 

@@ -1,9 +1,14 @@
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
 #include <QAccessible>
 #include <QFontInfo>
 
 #include "tests/ui/qt/main_window/window_fixture.h"
 #include "ui/forms/colour.h"
 #include "ui/forms/main_window_controls.h"
+#include "ui/qt/dialogs/about_dialog.h"
 
 namespace sumora::qt {
 namespace {
@@ -48,27 +53,64 @@ TEST_F(LayoutTest, EveryControlMatchesItsTableRow) {
     EXPECT_EQ(window->windowTitle(), "Sumora v1.0");
 }
 
-TEST_F(LayoutTest, ColouredKeysShowTheirColourAndStayReadableWhenDisabled) {
-    QPushButton* clearAll = child("cmdAC");
-    clearAll->setFocus(Qt::TabFocusReason);  // focus must not tint the face
-    // Inside the bevel, outside the focus frame: the caption sits in the middle.
-    const QImage face = clearAll->grab().toImage();
-    EXPECT_EQ(face.pixelColor(3, 3), QColor(255, 0, 0));
-    EXPECT_EQ(face.pixelColor(3, face.height() / 2), QColor(255, 0, 0));
-    const auto rgb = [](const QColor& c) {
-        return forms::Rgb{std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
-    };
-    for (const char* name : {"cmdAC", "cmdPi"}) {
-        QPushButton* key = child(name);
-        EXPECT_EQ(key->palette().color(QPalette::Active, QPalette::ButtonText),
-                  window->palette().color(QPalette::Active, QPalette::ButtonText));
-        key->setEnabled(false);
-        const QPalette colours = key->palette();
-        EXPECT_GE(forms::contrastRatio(rgb(colours.color(QPalette::Button)),
-                                       rgb(colours.color(QPalette::ButtonText))),
-                  forms::minimumTextContrast)
-            << name;
+// The strongest contrast between what `widget` paints inside its edges and the colour at `inset`
+// from its top left: its caption or text against its face or background.
+double paintedContrast(QWidget* widget, int inset) {
+    const QImage image = widget->grab().toImage();
+    const forms::Rgb ground = rgbOf(image.pixelColor(inset, inset));
+    double strongest = 1;
+    for (int y = inset; y < image.height() - inset; ++y) {
+        for (int x = inset; x < image.width() - inset; ++x) {
+            strongest =
+                std::max(strongest, forms::contrastRatio(rgbOf(image.pixelColor(x, y)), ground));
+        }
     }
+    return strongest;
+}
+
+// A dark theme makes the button text near-white. The coloured keys keep readable captions on
+// their own faces, and a disabled one (the error lock disables pi) shows a dimmed face; the
+// fields and the About dialog's link read on the theme's backgrounds.
+TEST(DarkTheme, KeysFieldsAndLinkStayReadable) {
+    const QPalette light = QApplication::palette();
+    QPalette dark;
+    for (const auto [role, colour] : {std::pair(QPalette::Window, QColor(53, 53, 53)),
+                                      std::pair(QPalette::Button, QColor(53, 53, 53)),
+                                      std::pair(QPalette::Base, QColor(30, 30, 30)),
+                                      std::pair(QPalette::WindowText, QColor(Qt::white)),
+                                      std::pair(QPalette::ButtonText, QColor(Qt::white)),
+                                      std::pair(QPalette::Text, QColor(Qt::white))}) {
+        dark.setColor(role, colour);
+    }
+    QApplication::setPalette(dark);
+    platform::FakePlatform platform;
+    MainWindow window(platform);
+    window.showCentred();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto child = [&](const char* name) { return window.findChild<QWidget*>(name); };
+    const QColor enabledFace = child("cmdPi")->grab().toImage().pixelColor(3, 3);
+    for (const char* key : {"1", "/", "0"}) {
+        QTest::keyClicks(QApplication::focusWidget(), key);
+    }
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdEq"), Qt::LeftButton);
+    ASSERT_FALSE(child("cmdPi")->isEnabled());
+    // Far enough apart to tell at a glance: a quarter of the channel range on some channel.
+    const QColor lockedFace = child("cmdPi")->grab().toImage().pixelColor(3, 3);
+    EXPECT_GE(std::max({std::abs(enabledFace.red() - lockedFace.red()),
+                        std::abs(enabledFace.green() - lockedFace.green()),
+                        std::abs(enabledFace.blue() - lockedFace.blue())}),
+              64);
+    for (const char* name : {"cmdAC", "cmdPi", "lblDisp", "lblOp"}) {
+        EXPECT_GE(paintedContrast(child(name), 4), forms::minimumTextContrast) << name;
+    }
+    AboutDialog about(platform, &window);
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    auto* link = about.findChild<QLabel*>("lblemail");
+    EXPECT_GE(paintedContrast(link, 1), forms::minimumTextContrast) << "link";
+    QTest::mouseClick(link, Qt::LeftButton);
+    EXPECT_GE(paintedContrast(link, 1), forms::minimumTextContrast) << "followed link";
+    QApplication::setPalette(light);
 }
 
 }  // namespace
