@@ -19,8 +19,18 @@ void drawColouredKey(const DRAWITEMSTRUCT& item, const forms::FaceColours& colou
     HDC dc = item.hDC;
     RECT bounds = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    // In high contrast the user's colours; otherwise the face's own, with a caption chosen for
+    // it rather than the system's button text, which a dark theme makes white.
+    const bool system = highContrastOn();
+    const COLORREF face = system     ? GetSysColor(COLOR_BTNFACE)
+                          : disabled ? colorref(colours.disabledFace)
+                                     : colorref(colours.face);
+    const COLORREF text = system     ? GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT)
+                          : disabled ? colorref(colours.disabledCaption)
+                                     : colorref(colours.caption);
 
-    SetDCBrushColor(dc, colorref(colours.face));
+    SetDCBrushColor(dc, face);
     FillRect(dc, &bounds, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     DrawEdge(dc, &bounds, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
@@ -32,9 +42,7 @@ void drawColouredKey(const DRAWITEMSTRUCT& item, const forms::FaceColours& colou
     const auto font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
     const HGDIOBJ previousFont = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
-    // Not the system's grey: it all but vanishes on a bright face.
-    SetTextColor(dc, (item.itemState & ODS_DISABLED) != 0 ? colorref(colours.disabledCaption)
-                                                          : GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(dc, text);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textBounds,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, previousFont);

@@ -2,7 +2,8 @@
 
 // The keys with a face colour of their own are owner-drawn: the themed button would paint over
 // any colour. They draw the classic raised and sunken edges, so the pressed state shows, the
-// focus rectangle when they have the focus, and a disabled caption in its readable colour.
+// focus rectangle when they have the focus, and a disabled key with a dimmed face and a readable
+// caption. A high-contrast theme draws them in its own colours.
 
 #include <windows.h>
 

@@ -172,6 +172,11 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return reinterpret_cast<LRESULT>(ruleBrush());
             }
             break;
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            // A change of colours or of high contrast: every control paints itself anew.
+            RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            break;
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE) {
                 SetFocus(key(focusedKey_));

@@ -246,22 +246,45 @@ TEST_F(MainWindowTest, ChordsAndTheDisplayMenuPasteTheClipboardsNumber) {
     }
 }
 
-// The error lock disables pi and leaves AC enabled: on their own bright faces, both captions keep
-// a readable contrast.
-TEST_F(MainWindowTest, ColouredKeysKeepTheirCaptionReadableEnabledOrDisabled) {
-    play("1 / 0 focus:cmdEq Enter");
-    for (const forms::KeyControl& control : forms::keyControls) {
-        const auto colours = forms::faceColours(control.face);
-        if (!colours) {
-            continue;
-        }
-        SCOPED_TRACE(std::string(control.objectName));
-        double strongest = 1;
-        for (const forms::Rgb painted : middleColours(window->key(control.key))) {
-            strongest = std::max(strongest, forms::contrastRatio(painted, colours->face));
-        }
-        EXPECT_GE(strongest, forms::minimumTextContrast);
+// The face a key paints (its first middle colour, left of the caption) and the strongest contrast
+// of its caption against it.
+std::pair<forms::Rgb, double> faceAndCaptionContrast(HWND key) {
+    const std::vector<forms::Rgb> colours = middleColours(key);
+    double strongest = 1;
+    for (const forms::Rgb painted : colours) {
+        strongest = std::max(strongest, forms::contrastRatio(painted, colours.front()));
     }
+    return {colours.front(), strongest};
+}
+
+// With the button text turned white, as dark themes have it, AC and pi keep readable captions,
+// enabled or disabled (the error lock disables pi), and the locked pi shows a dimmed face.
+TEST_F(MainWindowTest, ColouredKeysStayReadableUnderAWhiteButtonText) {
+    const int element = COLOR_BTNTEXT;
+    const COLORREF buttonText = GetSysColor(element);
+    const COLORREF white = RGB(255, 255, 255);
+    SetSysColors(1, &element, &white);
+    HWND pi = key("cmdPi");
+    const forms::Rgb enabledFace = faceAndCaptionContrast(pi).first;
+    play("1 / 0 focus:cmdEq Enter");
+    for (HWND coloured : {key("cmdAC"), pi}) {
+        EXPECT_GE(faceAndCaptionContrast(coloured).second, forms::minimumTextContrast);
+    }
+    EXPECT_NE(faceAndCaptionContrast(pi).first, enabledFace);
+    SetSysColors(1, &element, &buttonText);
+}
+
+// In high contrast the coloured keys take the user's button face.
+TEST_F(MainWindowTest, ColouredKeysTakeTheHighContrastColours) {
+    HIGHCONTRASTW highContrast{sizeof highContrast, HCF_HIGHCONTRASTON, nullptr};
+    if (SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof highContrast, &highContrast, 0) == 0) {
+        GTEST_SKIP() << "this system cannot switch high contrast on (Wine 8 cannot)";
+    }
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(faceAndCaptionContrast(key("cmdAC")).first,
+              (forms::Rgb{GetRValue(face), GetGValue(face), GetBValue(face)}));
+    highContrast.dwFlags = 0;
+    SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof highContrast, &highContrast, 0);
 }
 
 // An input method would compose what is typed on a key, and take Enter to end the composition.

@@ -52,6 +52,9 @@ private:
         if (label != control("lblemail")) {
             return std::nullopt;
         }
+        if (highContrastOn()) {
+            return GetSysColor(COLOR_HOTLIGHT);
+        }
         return colorref(followed_ ? forms::followedLinkColour : forms::linkColour);
     }
 

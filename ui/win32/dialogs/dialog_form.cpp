@@ -158,6 +158,11 @@ INT_PTR DialogForm::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED:
             layOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return TRUE;
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            // A change of colours or of high contrast: the link and the rules paint anew.
+            RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            return FALSE;
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             // A click, not the double-click that a notifying static also reports.
