@@ -20,9 +20,13 @@ check() {
     # With no window manager to activate it, the window is given the keyboard directly.
     xdotool windowfocus --sync "$window"
     # shellcheck disable=SC2086 # one key name per word
-    xdotool key --delay 50 $keys ctrl+c sleep 0.3
-    local got
-    got=$(timeout 5 xclip -selection clipboard -target UTF8_STRING -o 2>/dev/null)
+    xdotool key --delay 50 $keys ctrl+c
+    # The copy is served once the program has taken every key; a loaded machine may take a while.
+    local got="" tries
+    for ((tries = 0; tries < 50; ++tries)); do
+        got=$(timeout 5 xclip -selection clipboard -target UTF8_STRING -o 2>/dev/null) && break
+        sleep 0.1
+    done
     kill "$pid"
     wait "$pid" 2>/dev/null
     if [[ $got == "$want" ]]; then

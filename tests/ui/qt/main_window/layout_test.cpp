@@ -74,7 +74,7 @@ double paintedContrast(QWidget* widget, int inset) {
 TEST(DarkTheme, KeysFieldsAndLinkStayReadable) {
     const QPalette light = QApplication::palette();
     QPalette dark;
-    for (const auto [role, colour] : {std::pair(QPalette::Window, QColor(53, 53, 53)),
+    for (const auto& [role, colour] : {std::pair(QPalette::Window, QColor(53, 53, 53)),
                                       std::pair(QPalette::Button, QColor(53, 53, 53)),
                                       std::pair(QPalette::Base, QColor(30, 30, 30)),
                                       std::pair(QPalette::WindowText, QColor(Qt::white)),
