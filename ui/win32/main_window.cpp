@@ -134,8 +134,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::show(int showCommand) {
-    // The window has a fixed size: a shortcut set to start maximised shows it at that size.
-    ShowWindow(window_, showCommand == SW_SHOWMAXIMIZED ? SW_SHOWNORMAL : showCommand);
+    ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     SetFocus(key(focusedKey_));
 }
@@ -185,6 +184,16 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
             SetFocus(key(focusedKey_));
             return 0;
+        case WM_GETMINMAXINFO:
+            keepSizeWhenMaximised(*reinterpret_cast<MINMAXINFO*>(lParam));
+            return 0;
+        case WM_SIZE:
+            // A shortcut set to "Maximized" applies to the first ShowWindow, whatever the program
+            // asks for: the fixed-size window is restored at once, to be moved as usual.
+            if (wParam == SIZE_MAXIMIZED) {
+                PostMessageW(window_, WM_SYSCOMMAND, SC_RESTORE, 0);
+            }
+            break;
         case WM_DPICHANGED: {
             const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(window_, nullptr, suggested.left, suggested.top,
@@ -297,6 +306,16 @@ bool MainWindow::fitClientArea(UINT dpi) {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     return true;
+}
+
+void MainWindow::keepSizeWhenMaximised(MINMAXINFO& limits) const {
+    // Until it is restored, a maximised window stays where it was, at its own size.
+    RECT frame{};
+    GetWindowRect(window_, &frame);
+    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
+    limits.ptMaxSize = {frame.right - frame.left, frame.bottom - frame.top};
+    limits.ptMaxPosition = {frame.left - monitor.rcMonitor.left, frame.top - monitor.rcMonitor.top};
 }
 
 void MainWindow::centre() {

@@ -53,6 +53,7 @@ private:
     void layOut(UINT dpi);
     // Sizes the window around the table's client area at `dpi`; false if it was so already.
     bool fitClientArea(UINT dpi);
+    void keepSizeWhenMaximised(MINMAXINFO& limits) const;
     void centre();
     void onCommand(WPARAM wParam, LPARAM lParam);
     void onMenuCommand(forms::MenuCommand command);

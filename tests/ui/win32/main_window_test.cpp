@@ -307,12 +307,6 @@ TEST_F(MainWindowTest, ADoubleClickOnAcIsTwoClicks) {
     EXPECT_EQ(text(Label::lblMem), "");
 }
 
-TEST_F(MainWindowTest, AShortcutThatStartsMaximisedShowsTheFixedSize) {
-    window->show(SW_SHOWMAXIMIZED);
-    pump();
-    EXPECT_FALSE(IsZoomed(window->handle()));
-}
-
 TEST_F(MainWindowTest, TabAndShiftTabFollowTheTableAndWrap) {
     const std::size_t count = forms::keyControls.size();
     for (std::size_t step = 1; step <= 2 * count; ++step) {
