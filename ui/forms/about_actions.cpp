@@ -140,26 +140,29 @@ void StartSysInfo(Platform& platform) {
     platform.messageBox(unavailablePrompt, platform::MessageStyle::okOnly, applicationTitle);
 }
 
-void followEmailLink(Platform& platform, std::string_view tag, std::string_view caption) {
+std::optional<MessageBoxText> openEmailLink(Platform& platform, std::string_view tag,
+                                            std::string_view caption) {
     std::string link(tag);
     replaceAll(link, "%APP%", caption);
     replaceAll(link, " ", "%20");
 
     std::intptr_t result = 0;
-    std::optional<PlatformError> raised;
     try {
         result = platform.shellOpen(link);
     } catch (const PlatformError& error) {
-        raised = error;
+        return MessageBoxText{std::string(error.what()) + " (" + decimalText(error.number()) + ")",
+                              platform::MessageStyle::critical, std::string(webAccessTitle)};
     }
+    if (result <= 32) {
+        return MessageBoxText{"Unable to run web document (" + decimalText(result) + ")",
+                              platform::MessageStyle::critical, std::string(webAccessTitle)};
+    }
+    return std::nullopt;
+}
 
-    if (raised) {
-        platform.messageBox(
-            std::string(raised->what()) + " (" + decimalText(raised->number()) + ")",
-            platform::MessageStyle::critical, webAccessTitle);
-    } else if (result <= 32) {
-        platform.messageBox("Unable to run web document (" + decimalText(result) + ")",
-                            platform::MessageStyle::critical, webAccessTitle);
+void followEmailLink(Platform& platform, std::string_view tag, std::string_view caption) {
+    if (const auto failure = openEmailLink(platform, tag, caption)) {
+        platform.messageBox(failure->prompt, failure->style, failure->title);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/windows_platform.h"
 #include "resources/resource_ids.h"
 #include "ui/forms/face_colours.h"
 #include "ui/forms/main_window_controls.h"
@@ -19,6 +20,7 @@
 #include "ui/win32/coloured_key.h"
 #include "ui/win32/dialogs/about_dialog.h"
 #include "ui/win32/dialogs/bugs_dialog.h"
+#include "ui/win32/dialogs/link_opener.h"
 #include "ui/win32/field_drawing.h"
 #include "ui/win32/menu_bar.h"
 #include "ui/win32/rule.h"
@@ -150,6 +152,7 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
     if (self == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
+    const platform::BoxOwner asking(window);
     return self->onMessage(message, wParam, lParam);
 }
 
@@ -202,6 +205,10 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             layOut(HIWORD(wParam));
             return 0;
         }
+        case linkOpenedMessage:
+            // From a link opened in the About dialog, once the dialog has been closed.
+            showLinkFailure(platform_, lParam);
+            return 0;
         case finishStartMessage:
             addToolTips();
             accessibleNames_.start();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/windows_platform.h"
 #include "resources/resource_ids.h"
 #include "ui/win32/centring.h"
 #include "ui/win32/dpi_scale.h"
@@ -144,6 +145,7 @@ INT_PTR CALLBACK DialogForm::procedure(HWND window, UINT message, WPARAM wParam,
         reinterpret_cast<DialogForm*>(lParam)->window_ = window;
     }
     auto* form = reinterpret_cast<DialogForm*>(GetWindowLongPtrW(window, DWLP_USER));
+    const platform::BoxOwner asking(window);
     return form == nullptr ? FALSE : form->handle(message, wParam, lParam);
 }
 
@@ -209,7 +211,7 @@ INT_PTR DialogForm::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             drawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
         default:
-            return FALSE;
+            return message >= WM_APP && own(message, lParam) ? TRUE : FALSE;
     }
 }
 

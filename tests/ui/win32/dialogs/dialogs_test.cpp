@@ -142,6 +142,8 @@ TEST(Win32Dialogs, LinkIsBlueRedAfterItsDoubleClickOpenedMailOnceAndBlueAgainWhe
                    PostMessageW(link(dialog), message, 0, 0);
                }
            },
+           // The open runs on a thread of its own, which posts back when it is done.
+           [](HWND) { Sleep(300); },
            [&](HWND dialog) {
                EXPECT_EQ(painted(dialog, link(dialog), WM_CTLCOLORSTATIC), RGB(255, 0, 0));
                EXPECT_EQ(fake.shellOpens, std::vector<std::string>{forms::emailTag()});
