@@ -26,6 +26,9 @@ struct ComApartment {
 
 // Command-line arguments change nothing.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    // A DLL loaded by name while running comes from the system folder, never from the program's
+    // own folder or the current one, where a portable copy's neighbours could be planted.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     const ComApartment com;
     sumora::platform::WindowsPlatform platform;
     sumora::win32::MainWindow window(platform);
