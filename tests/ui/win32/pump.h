@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/forms/layout_units.h"
+#include "ui/win32/dpi_scale.h"
 #include "ui/win32/wide_text.h"
 
 namespace sumora::win32 {
@@ -32,7 +33,7 @@ inline void expectFont(HWND control, const forms::FontFace& font) {
     LOGFONTW chosen{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof chosen,
                &chosen);
-    EXPECT_EQ(narrow(chosen.lfFaceName), font.family);
+    EXPECT_EQ(chosen.lfFaceName, windowsFamily(font.family));
     EXPECT_EQ(chosen.lfHeight, -std::lround(font.pointSize * 96 / 72));
     EXPECT_EQ(chosen.lfWeight, font.bold ? FW_BOLD : FW_NORMAL);
 }

@@ -290,7 +290,9 @@ void DialogForm::drawPicture(const DRAWITEMSTRUCT& item) const {
     GetObjectW(pictures_[row].get(), sizeof size, &size);
     HDC source = CreateCompatibleDC(item.hDC);
     HGDIOBJ previous = SelectObject(source, pictures_[row].get());
-    SetStretchBltMode(item.hDC, COLORONCOLOR);
+    // Averaged, not dropped or doubled, pixels: smooth at every scale.
+    SetStretchBltMode(item.hDC, HALFTONE);
+    SetBrushOrgEx(item.hDC, 0, 0, nullptr);
     StretchBlt(item.hDC, 0, 0, pixelsAt(size.bmWidth, dpi_), pixelsAt(size.bmHeight, dpi_), source,
                0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
     SelectObject(source, previous);
