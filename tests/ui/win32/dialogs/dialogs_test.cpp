@@ -122,6 +122,40 @@ TEST(Win32Dialogs, WalkOfEachTableThenOkEnterEscapeAltOOrClose) {
     }
 }
 
+// At each DPI that a move to another monitor brings, sent as the system sends it (Wine cannot
+// change the DPI of a running desktop), the client area and every control fit the table.
+TEST(Win32Dialogs, AboutFitsItsTableAtEachDpi) {
+    drive(owner, about.show, {[](HWND dialog) {
+              const std::vector<HWND> all = descendants(dialog);
+              for (const UINT dpi : {120U, 144U, 168U, 192U}) {
+                  SCOPED_TRACE(dpi);
+                  const auto at = [dpi](int twips) {
+                      return MulDiv(twips, static_cast<int>(dpi), 1440);
+                  };
+                  RECT box{};
+                  GetWindowRect(dialog, &box);
+                  SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                               reinterpret_cast<LPARAM>(&box));
+                  GetClientRect(dialog, &box);
+                  EXPECT_EQ(std::vector<LONG>({box.right, box.bottom}),
+                            std::vector<LONG>({at(forms::aboutWindow.clientWidth),
+                                               at(forms::aboutWindow.clientHeight)}));
+                  for (std::size_t row = 0; row < all.size(); ++row) {
+                      const forms::Control& control = about.controls[row];
+                      SCOPED_TRACE(control.objectName);
+                      const bool line = control.kind == forms::Kind::line;
+                      EXPECT_EQ(placeOf(all[row]),
+                                std::vector<LONG>({at(control.x), at(control.y), at(control.w),
+                                                   line ? MulDiv(1, dpi, 96) : at(control.h)}));
+                      if (!line && control.kind != forms::Kind::picture) {
+                          expectFont(all[row], control.font, dpi);
+                      }
+                  }
+              }
+              PostMessageW(dialog, WM_CLOSE, 0, 0);
+          }});
+}
+
 TEST(Win32Dialogs, LinkIsBlueRedAfterItsDoubleClickOpenedMailOnceAndBlueAgainWhenReopened) {
     const std::string tool = "C:\\Tools\\msinfo32.exe";
     fake.setValue(platform::hkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
