@@ -59,7 +59,7 @@ private:
         return colorref(followed_ ? forms::followedLinkColour : forms::linkColour);
     }
 
-    bool own(UINT message, LPARAM lParam) override {
+    bool handleAppMessage(UINT message, LPARAM lParam) override {
         if (message != linkOpenedMessage) {
             return false;
         }

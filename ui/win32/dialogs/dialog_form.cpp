@@ -235,7 +235,7 @@ INT_PTR DialogForm::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             drawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
         default:
-            return message >= WM_APP && own(message, lParam) ? TRUE : FALSE;
+            return message >= WM_APP && handleAppMessage(message, lParam) ? TRUE : FALSE;
     }
 }
 

@@ -41,7 +41,7 @@ protected:
     virtual std::optional<COLORREF> textColour(HWND /*control*/) const { return std::nullopt; }
     virtual HCURSOR pointer(HWND /*control*/) const { return nullptr; }
     // A message of the dialog's own (WM_APP and above); true when it was handled.
-    virtual bool own(UINT /*message*/, LPARAM /*lParam*/) { return false; }
+    virtual bool handleAppMessage(UINT /*message*/, LPARAM /*lParam*/) { return false; }
 
     HWND window_ = nullptr;
 
