@@ -161,6 +161,8 @@ TEST(Win32Dialogs, LinkIsBlueRedAfterItsDoubleClickOpenedMailOnceAndBlueAgainWhe
     fake.setValue(platform::hkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
                   platform::regSz, tool);
     fake.existingFiles.insert(tool);
+    // Nothing can open the link: the box that says so comes back to the dialog.
+    fake.shellOpenResult = platform::shellOpenFailedNoAssociation;
     const auto link = [](HWND dialog) { return descendants(dialog).back(); };
     drive(owner, about.show,
           {[&](HWND dialog) {
@@ -183,7 +185,10 @@ TEST(Win32Dialogs, LinkIsBlueRedAfterItsDoubleClickOpenedMailOnceAndBlueAgainWhe
                EXPECT_EQ(fake.shellOpens, std::vector<std::string>{forms::emailTag()});
                SendMessageW(descendants(dialog)[6], BM_CLICK, 0, 0);  // System Info
                EXPECT_EQ(fake.programStarts, std::vector<std::string>{tool});
-               EXPECT_TRUE(fake.messageBoxes.empty());
+               using Box = platform::FakePlatform::MessageBoxCall;
+               EXPECT_EQ(fake.messageBoxes,
+                         std::vector<Box>({{"Unable to run web document (31)",
+                                            platform::MessageStyle::critical, "Web Access"}}));
                PostMessageW(dialog, WM_CLOSE, 0, 0);
            }});
     drive(owner, about.show, {[&](HWND dialog) {
