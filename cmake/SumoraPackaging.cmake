@@ -32,6 +32,10 @@ if(WIN32)
     set(CPACK_NSIS_MUI_ICON "${SUMORA_RESOURCES_DIR}/sumora.ico")
     set(CPACK_NSIS_MUI_UNIICON "${SUMORA_RESOURCES_DIR}/sumora.ico")
     set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+    # Pages: welcome, install folder, Start-menu folder, progress, and a finish page that offers
+    # to start Sumora. No licence page: there is no licence text to show.
+    set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
+    set(CPACK_NSIS_MUI_FINISHPAGE_RUN Sumora.exe)
     set(CPACK_NSIS_URL_INFO_ABOUT "${SUMORA_HOMEPAGE_URL}")
     include(CPack)
     return()

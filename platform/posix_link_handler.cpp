@@ -67,6 +67,11 @@ bool namesHandler(const std::string& file, const std::string& key) {
 
 std::optional<std::string> findOnPath(std::string_view program) {
     for (const auto& folder : splitAtColons(environmentOr("PATH", ""))) {
+        // A relative entry ("." or "bin") names a folder under wherever the program was started,
+        // such as a download folder that anyone could have put an "xdg-open" into.
+        if (!folder.starts_with('/')) {
+            continue;
+        }
         std::string path = folder + "/" + std::string(program);
         if (isExecutableFile(path)) {
             return path;

@@ -6,7 +6,8 @@
 
 namespace sumora::platform {
 
-// The full path of the executable file `program` in a folder of PATH, or nothing.
+// The full path of the executable file `program` in a folder of PATH, or nothing. Relative
+// entries of PATH are passed over.
 std::optional<std::string> findOnPath(std::string_view program);
 
 // Whether the desktop's association files (mimeapps.list and mimeinfo.cache in the XDG config and

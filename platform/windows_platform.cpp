@@ -5,6 +5,8 @@
 #include <shellapi.h>
 
 #include <bit>
+#include <string>
+#include <utility>
 
 namespace sumora::platform {
 
@@ -20,13 +22,33 @@ HKEY toHkey(RegKey key) {
     return reinterpret_cast<HKEY>(key);
 }
 
+std::wstring wide(std::string_view utf8) {
+    const int size = static_cast<int>(utf8.size());
+    std::wstring text(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)),
+        L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), static_cast<int>(text.size()));
+    return text;
+}
+
+thread_local HWND boxOwner = nullptr;
+
 }  // namespace
+
+BoxOwner::BoxOwner(HWND window) : previous_(std::exchange(boxOwner, window)) {}
+
+BoxOwner::~BoxOwner() {
+    boxOwner = previous_;
+}
+
+HWND BoxOwner::current() {
+    return boxOwner;
+}
 
 void WindowsPlatform::messageBox(std::string_view prompt, MessageStyle style,
                                  std::string_view title) {
-    const std::string promptText(prompt);
-    const std::string titleText(title);
-    MessageBoxA(GetActiveWindow(), promptText.c_str(), titleText.c_str(), static_cast<UINT>(style));
+    MessageBoxW(BoxOwner::current(), wide(prompt).c_str(), wide(title).c_str(),
+                static_cast<UINT>(style));
 }
 
 long WindowsPlatform::regOpenKeyEx(RegKey root, const std::string& subKey, std::uint32_t options,
@@ -66,7 +88,8 @@ std::intptr_t WindowsPlatform::shellOpen(const std::string& link) {
         return 0;  // what ShellExecuteA itself answers when the system lacks the resources
     }
     const auto shellExecute = std::bit_cast<ShellExecuteFunction>(found);
-    const HINSTANCE result = shellExecute(GetActiveWindow(), "Open", link.c_str(), "", "", SW_SHOW);
+    const HINSTANCE result =
+        shellExecute(BoxOwner::current(), "Open", link.c_str(), "", "", SW_SHOW);
     return reinterpret_cast<std::intptr_t>(result);
 }
 

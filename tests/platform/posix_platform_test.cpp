@@ -80,22 +80,24 @@ TEST_F(PosixPlatformTest, FindsOnlyOrdinaryVisibleFiles) {
 }
 
 // A link goes to xdg-open only when the desktop names a mail application; otherwise, and without
-// an opener, the answer is 31 at once.
+// an opener in an absolute folder of PATH, the answer is 31 at once.
 TEST_F(PosixPlatformTest, OpensLinksOnlyWithAnOpenerAndAHandler) {
     const auto opener = installProgram(root_ / "with blank" / "xdg-open");
     const std::string link = "mailto:a b@example.com";
     const struct {
         std::string_view name;
-        bool openerOnPath;
+        std::string_view path;  // where PATH finds the opener: "absolute", "relative" or ""
         std::string_view associations;
         bool opens;
     } cases[] = {
-        {"opener and handler", true,
+        {"opener and handler", "absolute",
          "[Default Applications]\nx-scheme-handler/mailto=mail.desktop;\n", true},
-        {"no opener", false, "x-scheme-handler/mailto=mail.desktop\n", false},
-        {"no handler", true, "x-scheme-handler/http=web.desktop\n", false},
-        {"removed handler", true, "[Removed Associations]\nx-scheme-handler/mailto=mail.desktop\n",
+        {"no opener", "", "x-scheme-handler/mailto=mail.desktop\n", false},
+        {"opener on a relative PATH entry", "relative", "x-scheme-handler/mailto=mail.desktop\n",
          false},
+        {"no handler", "absolute", "x-scheme-handler/http=web.desktop\n", false},
+        {"removed handler", "absolute",
+         "[Removed Associations]\nx-scheme-handler/mailto=mail.desktop\n", false},
     };
     const std::string savedPath = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
     ::setenv("XDG_CONFIG_HOME", root_.c_str(), 1);
@@ -105,7 +107,12 @@ TEST_F(PosixPlatformTest, OpensLinksOnlyWithAnOpenerAndAHandler) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::ofstream(root_ / "mimeapps.list") << c.associations;
-        ::setenv("PATH", (c.openerOnPath ? opener.parent_path() : root_).c_str(), 1);
+        const std::filesystem::path folder =
+            c.path == "absolute" ? opener.parent_path()
+            : c.path == "relative"
+                ? opener.parent_path().lexically_relative(std::filesystem::current_path())
+                : root_;
+        ::setenv("PATH", folder.c_str(), 1);
         EXPECT_EQ(platform_.shellOpen(link),
                   c.opens ? shellOpenSucceeded : shellOpenFailedNoAssociation);
         ::setenv("PATH", savedPath.c_str(), 1);

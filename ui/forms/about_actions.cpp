@@ -106,16 +106,26 @@ bool GetKeyValue(Platform& platform, RegKey KeyRoot, const std::string& KeyName,
 
 namespace {
 
+// A path that names its drive ("C:\\", or a "\\\\server" share) or starts at a POSIX root; any
+// other would be resolved against the current folder.
+bool isAbsolute(std::string_view path) {
+    const char letter = path.empty() ? '\0' : static_cast<char>(path[0] | 0x20);
+    const bool driveLetter = path.size() >= 3 && letter >= 'a' && letter <= 'z' && path[1] == ':' &&
+                             (path[2] == '\\' || path[2] == '/');
+    return driveLetter || path.starts_with("\\\\") || path.starts_with('/');
+}
+
 // The tool's path as the registry gives it, else the tool file in the folder that the registry
-// names, if it is there.
+// names, if it is there. A relative path counts as none.
 std::optional<std::string> sysInfoToolPath(Platform& platform) {
     std::string toolPath;
     if (GetKeyValue(platform, platform::hkeyLocalMachine,
                     "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", toolPath)) {
-        return toolPath;
+        return isAbsolute(toolPath) ? std::optional(toolPath) : std::nullopt;
     }
     if (!GetKeyValue(platform, platform::hkeyLocalMachine,
-                     "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", toolPath)) {
+                     "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", toolPath) ||
+        !isAbsolute(toolPath)) {
         return std::nullopt;
     }
     std::string toolFile = toolPath + "\\MSINFO32.EXE";
@@ -140,26 +150,29 @@ void StartSysInfo(Platform& platform) {
     platform.messageBox(unavailablePrompt, platform::MessageStyle::okOnly, applicationTitle);
 }
 
-void followEmailLink(Platform& platform, std::string_view tag, std::string_view caption) {
+std::optional<MessageBoxText> openEmailLink(Platform& platform, std::string_view tag,
+                                            std::string_view caption) {
     std::string link(tag);
     replaceAll(link, "%APP%", caption);
     replaceAll(link, " ", "%20");
 
     std::intptr_t result = 0;
-    std::optional<PlatformError> raised;
     try {
         result = platform.shellOpen(link);
     } catch (const PlatformError& error) {
-        raised = error;
+        return MessageBoxText{std::string(error.what()) + " (" + decimalText(error.number()) + ")",
+                              platform::MessageStyle::critical, std::string(webAccessTitle)};
     }
+    if (result <= 32) {
+        return MessageBoxText{"Unable to run web document (" + decimalText(result) + ")",
+                              platform::MessageStyle::critical, std::string(webAccessTitle)};
+    }
+    return std::nullopt;
+}
 
-    if (raised) {
-        platform.messageBox(
-            std::string(raised->what()) + " (" + decimalText(raised->number()) + ")",
-            platform::MessageStyle::critical, webAccessTitle);
-    } else if (result <= 32) {
-        platform.messageBox("Unable to run web document (" + decimalText(result) + ")",
-                            platform::MessageStyle::critical, webAccessTitle);
+void followEmailLink(Platform& platform, std::string_view tag, std::string_view caption) {
+    if (const auto failure = openEmailLink(platform, tag, caption)) {
+        platform.messageBox(failure->prompt, failure->style, failure->title);
     }
 }
 

@@ -4,6 +4,7 @@
 // be tested against the fake platform and against a real registry: finding and starting the
 // system-information tool, reading a registry value, and opening the author's mail link.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,8 +32,21 @@ bool GetKeyValue(platform::Platform& platform, platform::RegKey KeyRoot, const s
 // unavailable.
 void StartSysInfo(platform::Platform& platform);
 
-// Opens the link made from the e-mail label's tag and caption with the shell, and tells the user
-// when that fails. Making the label red afterwards is the dialog's part.
+// A message box to show, with texts of its own.
+struct MessageBoxText {
+    std::string prompt;
+    platform::MessageStyle style;
+    std::string title;
+};
+
+// Opens the link made from the e-mail label's tag and caption with the shell; the box that tells
+// the user of a failure, which the caller shows. Touches nothing but the platform's shell open,
+// so it may run on a thread of its own.
+std::optional<MessageBoxText> openEmailLink(platform::Platform& platform, std::string_view tag,
+                                            std::string_view caption);
+
+// Opens the link as above and shows the failure box at once. Making the label red afterwards is
+// the dialog's part.
 void followEmailLink(platform::Platform& platform, std::string_view tag, std::string_view caption);
 
 }  // namespace sumora::forms

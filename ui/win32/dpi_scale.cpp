@@ -32,10 +32,16 @@ RECT scaledRect(int x, int y, int w, int h, UINT dpi) {
     return {left, top, left + scaled(w, dpi), top + scaled(h, dpi)};
 }
 
+std::wstring windowsFamily(std::string_view family) {
+    // The bitmap face has only a few sizes and is drawn jagged at the others; the outline face
+    // has the same metrics at every size.
+    return family == "MS Sans Serif" ? L"Microsoft Sans Serif" : widen(family);
+}
+
 FontHandle createFont(const forms::FontFace& font, UINT dpi) {
     // A negative height asks for the character height, which is what a point size measures.
     const int height = -static_cast<int>(std::lround(font.pointSize * dpi / pointsPerInch));
-    const std::wstring family = widen(font.family);
+    const std::wstring family = windowsFamily(font.family);
     return FontHandle(CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
                                   FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, family.c_str()));

@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
+#include <string_view>
 #include <type_traits>
 
 #include "ui/forms/layout_units.h"
@@ -25,6 +27,8 @@ struct GdiObjectDeleter {
 };
 using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 
+// The Windows face for a family of the tables.
+std::wstring windowsFamily(std::string_view family);
 FontHandle createFont(const forms::FontFace& font, UINT dpi);
 
 }  // namespace sumora::win32

@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/windows_platform.h"
 #include "resources/resource_ids.h"
 #include "ui/forms/face_colours.h"
 #include "ui/forms/main_window_controls.h"
@@ -19,6 +20,8 @@
 #include "ui/win32/coloured_key.h"
 #include "ui/win32/dialogs/about_dialog.h"
 #include "ui/win32/dialogs/bugs_dialog.h"
+#include "ui/win32/dialogs/link_opener.h"
+#include "ui/win32/dpi_window.h"
 #include "ui/win32/field_drawing.h"
 #include "ui/win32/menu_bar.h"
 #include "ui/win32/rule.h"
@@ -62,17 +65,7 @@ void registerClass(HINSTANCE instance, WNDPROC procedure) {
     RegisterClassExW(&windowClass);
 }
 
-// The frame around the table's client area at `dpi`, under a menu bar of one line.
-SIZE frameSize(UINT dpi) {
-    RECT frame{0, 0, scaled(forms::clientWidth, dpi), scaled(forms::clientHeight, dpi)};
-    AdjustWindowRectExForDpi(&frame, windowStyle, TRUE, 0, dpi);
-    return {frame.right - frame.left, frame.bottom - frame.top};
-}
-
-// The top-left corner that centres a frame of `size` on the primary monitor.
-POINT centredOrigin(SIZE size) {
-    return centredIn(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), size);
-}
+constexpr ClientTwips tableClient{forms::clientWidth, forms::clientHeight};
 
 template <typename Control>
 RECT boundsOf(const Control& control, UINT dpi) {
@@ -105,21 +98,16 @@ MainWindow::MainWindow(platform::Platform& platform)
     InitCommonControlsEx(&classes);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     registerClass(instance, windowProc);
-    // Made centred and at its size for the system DPI, which is the primary monitor's: moving or
-    // sizing the window once its controls exist would cost a pass over all of them.
-    const SIZE size = frameSize(GetDpiForSystem());
-    const POINT origin = centredOrigin(size);
-    CreateWindowExW(0, className, widen(forms::versionCaption).c_str(), windowStyle, origin.x,
-                    origin.y, size.cx, size.cy, nullptr, createMenuBar(), instance, this);
+    CreateWindowExW(0, className, widen(forms::versionCaption).c_str(), windowStyle, 0, 0, 0, 0,
+                    nullptr, createMenuBar(), instance, this);
+    // Sized and centred before the controls exist, which spares a pass over them.
     const UINT dpi = GetDpiForWindow(window_);
+    fitClientArea(window_, tableClient, dpi, {0, 0});
+    centre();
     createControls(dpi);
     // The keys take what is typed character by character: an input method would compose it
     // instead (full-width digits), and take Enter to end the composition.
     ImmAssociateContextEx(window_, nullptr, IACE_CHILDREN);
-    // The monitor's DPI changed since sign-in, or the menu bar wraps.
-    if (fitClientArea(dpi)) {
-        centre();
-    }
     // The focus rectangle shows from the start: the keyboard is how this window is mostly used.
     SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     engine_.Form_Load();
@@ -134,8 +122,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::show(int showCommand) {
-    // The window has a fixed size: a shortcut set to start maximised shows it at that size.
-    ShowWindow(window_, showCommand == SW_SHOWMAXIMIZED ? SW_SHOWNORMAL : showCommand);
+    ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     SetFocus(key(focusedKey_));
 }
@@ -151,6 +138,7 @@ LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam
     if (self == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
+    const platform::BoxOwner asking(window);
     return self->onMessage(message, wParam, lParam);
 }
 
@@ -185,14 +173,30 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
             SetFocus(key(focusedKey_));
             return 0;
+        case WM_GETMINMAXINFO:
+            keepSizeWhenMaximised(*reinterpret_cast<MINMAXINFO*>(lParam));
+            return 0;
+        case WM_SIZE:
+            // A shortcut set to "Maximized" applies to the first ShowWindow, whatever the program
+            // asks for: the fixed-size window is restored at once, to be moved as usual.
+            if (wParam == SIZE_MAXIMIZED) {
+                PostMessageW(window_, WM_SYSCOMMAND, SC_RESTORE, 0);
+            }
+            break;
+        case WM_GETDPISCALEDSIZE:
+            *reinterpret_cast<SIZE*>(lParam) =
+                frameAround(window_, tableClient, static_cast<UINT>(wParam));
+            return TRUE;
         case WM_DPICHANGED: {
             const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window_, nullptr, suggested.left, suggested.top,
-                         suggested.right - suggested.left, suggested.bottom - suggested.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
             layOut(HIWORD(wParam));
+            fitClientArea(window_, tableClient, HIWORD(wParam), {suggested.left, suggested.top});
             return 0;
         }
+        case linkOpenedMessage:
+            // From a link opened in the About dialog, once the dialog has been closed.
+            showLinkFailure(platform_, lParam);
+            return 0;
         case finishStartMessage:
             addToolTips();
             accessibleNames_.start();
@@ -222,9 +226,11 @@ void MainWindow::createControls(UINT dpi) {
     // Created in tab order.
     for (const forms::KeyControl& control : forms::keyControls) {
         const DWORD face = control.face == forms::Face::system ? BS_PUSHBUTTON : BS_OWNERDRAW;
-        HWND created = createChild(window_, WC_BUTTONW, control.caption, WS_TABSTOP | face,
-                                   firstKeyId + static_cast<int>(control.key),
-                                   boundsOf(control, dpi), fonts_.get(control.font));
+        // The table overlaps neighbouring keys by a pixel: each paints only its own part.
+        HWND created =
+            createChild(window_, WC_BUTTONW, control.caption, WS_TABSTOP | WS_CLIPSIBLINGS | face,
+                        firstKeyId + static_cast<int>(control.key), boundsOf(control, dpi),
+                        fonts_.get(control.font));
         keys_[static_cast<std::size_t>(control.key)] = created;
         keyListeners_[static_cast<std::size_t>(control.key)].listen(created, control.key, *this);
     }
@@ -258,51 +264,38 @@ void MainWindow::addToolTips() {
 
 void MainWindow::layOut(UINT dpi) {
     FontSet fonts(dpi);
-    const auto place = [](HWND control, const RECT& bounds, HFONT font) {
-        MoveWindow(control, bounds.left, bounds.top, bounds.right - bounds.left,
-                   bounds.bottom - bounds.top, TRUE);
-        if (font != nullptr) {
-            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    {
+        const LayoutPass pass(window_);
+        for (const forms::KeyControl& control : forms::keyControls) {
+            pass.place(key(control.key), boundsOf(control, dpi), fonts.get(control.font));
         }
-    };
-    for (const forms::KeyControl& control : forms::keyControls) {
-        place(key(control.key), boundsOf(control, dpi), fonts.get(control.font));
-    }
-    for (const forms::LabelControl& control : forms::labelControls) {
-        place(label(control.label), boundsOf(control, dpi), fonts.get(control.font));
-    }
-    for (std::size_t i = 0; i < forms::lineControls.size(); ++i) {
-        place(lines_[i], boundsOf(forms::lineControls[i], dpi), nullptr);
+        for (const forms::LabelControl& control : forms::labelControls) {
+            pass.place(label(control.label), boundsOf(control, dpi), fonts.get(control.font));
+        }
+        for (std::size_t i = 0; i < forms::lineControls.size(); ++i) {
+            pass.place(lines_[i], boundsOf(forms::lineControls[i], dpi), nullptr);
+        }
     }
     // The controls have their new fonts: the old ones can go.
     fonts_ = std::move(fonts);
-    fitClientArea(dpi);
 }
 
-bool MainWindow::fitClientArea(UINT dpi) {
-    const int width = scaled(forms::clientWidth, dpi);
-    const int height = scaled(forms::clientHeight, dpi);
-    RECT client{};
-    GetClientRect(window_, &client);
-    if (client.right == width && client.bottom == height) {
-        return false;
-    }
-    const SIZE frame = frameSize(dpi);
-    SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // A menu bar that wraps takes more than the one line allowed for.
-    GetClientRect(window_, &client);
-    if (client.bottom != height) {
-        SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy + height - client.bottom,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    return true;
+void MainWindow::keepSizeWhenMaximised(MINMAXINFO& limits) const {
+    // Until it is restored, a maximised window stays where it was, at its own size.
+    RECT frame{};
+    GetWindowRect(window_, &frame);
+    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
+    limits.ptMaxSize = {frame.right - frame.left, frame.bottom - frame.top};
+    limits.ptMaxPosition = {frame.left - monitor.rcMonitor.left, frame.top - monitor.rcMonitor.top};
 }
 
 void MainWindow::centre() {
     RECT frame{};
     GetWindowRect(window_, &frame);
-    const POINT origin = centredOrigin({frame.right - frame.left, frame.bottom - frame.top});
+    // On the primary monitor, whose DPI the window starts with.
+    const POINT origin = centredIn(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY),
+                                   {frame.right - frame.left, frame.bottom - frame.top});
     SetWindowPos(window_, nullptr, origin.x, origin.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -49,10 +49,9 @@ private:
     void createControls(UINT dpi);
     // Each key's tip from the table, and each field's whole text as its tip.
     void addToolTips();
-    // Places every control and sets its font for a new `dpi`, and sizes the window around them.
+    // Places every control and sets its font for a new `dpi`.
     void layOut(UINT dpi);
-    // Sizes the window around the table's client area at `dpi`; false if it was so already.
-    bool fitClientArea(UINT dpi);
+    void keepSizeWhenMaximised(MINMAXINFO& limits) const;
     void centre();
     void onCommand(WPARAM wParam, LPARAM lParam);
     void onMenuCommand(forms::MenuCommand command);

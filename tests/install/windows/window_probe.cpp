@@ -1,13 +1,11 @@
-// Starts a program the way the Start menu does, waits for its main window and checks what a user
-// first sees: the title, the client area at 96 DPI and a clean exit (status 0) once the window is
-// asked to close. Wine makes every program DPI aware, so the manifest that asks for it is read
-// out of the file instead.
+// Starts a program the way a shortcut set to "Maximized" does, waits for its main window and checks
+// what a user first sees: the title, a window that is not maximised but at its client size at 96
+// DPI and inside the work area, and a clean exit (status 0) once the window is asked to close.
 // Usage: window_probe PROGRAM TITLE WIDTH HEIGHT   (exit status 0 when every check holds)
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
-#include <string_view>
 
 namespace {
 
@@ -25,24 +23,12 @@ int wmain(int argc, wchar_t* argv[]) {
         std::fputs("usage: window_probe PROGRAM TITLE WIDTH HEIGHT\n", stderr);
         return 2;
     }
-    const HMODULE file = LoadLibraryExW(argv[1], nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    const HRSRC found =
-        file != nullptr ? FindResourceW(file, MAKEINTRESOURCEW(1), RT_MANIFEST) : nullptr;
-    const std::string_view manifest(
-        static_cast<const char*>(LockResource(LoadResource(file, found))),
-        found != nullptr ? SizeofResource(file, found) : 0);
     bool passed = true;
-    // Per-monitor DPI awareness (version 2 first), visual styles and no elevation.
-    for (const std::string_view entry :
-         {"PerMonitorV2, PerMonitor", "true/pm",
-          "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
-          "level=\"asInvoker\""}) {
-        passed &= check(manifest.find(entry) != std::string_view::npos,
-                        "the application manifest lacks an entry");
-    }
     std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWMAXIMIZED;
     PROCESS_INFORMATION process{};
     if (!check(CreateProcessW(argv[1], commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                               nullptr, &startup, &process),
@@ -59,11 +45,24 @@ int wmain(int argc, wchar_t* argv[]) {
         GetWindowThreadProcessId(window, &owner);
         owner = IsWindowVisible(window) ? owner : 0;
     }
-    RECT client{};
+    // A maximise is undone by a message of its own: the window settles within 2 s.
+    const auto settled = [&] {
+        RECT client{};
+        RECT frame{};
+        MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+        GetClientRect(window, &client);
+        GetWindowRect(window, &frame);
+        GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT& work = monitor.rcWork;
+        return !IsZoomed(window) && client.right == _wtoi(argv[3]) &&
+               client.bottom == _wtoi(argv[4]) && frame.left >= work.left &&
+               frame.top >= work.top && frame.right <= work.right && frame.bottom <= work.bottom;
+    };
+    for (int tries = 0; tries < 100 && owner == process.dwProcessId && !settled(); ++tries) {
+        Sleep(20);
+    }
     passed &= check(owner == process.dwProcessId, "no visible window with that title") &&
-              check(GetClientRect(window, &client) && client.right == _wtoi(argv[3]) &&
-                        client.bottom == _wtoi(argv[4]),
-                    "wrong client size");
+              check(settled(), "maximised, or not at its client size inside the work area");
     PostMessageW(owner == process.dwProcessId ? window : nullptr, WM_CLOSE, 0, 0);
     DWORD status = STILL_ACTIVE;
     const bool ended = WaitForSingleObject(process.hProcess, 10'000) == WAIT_OBJECT_0;

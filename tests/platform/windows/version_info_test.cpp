@@ -1,5 +1,5 @@
-// The version information that the resource script gives an executable, read back out of this
-// test executable, which is built with the same script.
+// The version information of the built Sumora.exe, which stands three folders above this test
+// executable in the build tree.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -12,7 +12,8 @@ namespace {
 
 TEST(VersionInfoTest, EveryFieldReadsBack) {
     char self[MAX_PATH];
-    const std::string path(self, GetModuleFileNameA(nullptr, self, MAX_PATH));
+    std::string path(self, GetModuleFileNameA(nullptr, self, MAX_PATH));
+    path = path.substr(0, path.find_last_of('\\')) + "\\..\\..\\..\\Sumora.exe";
     std::vector<char> block(GetFileVersionInfoSizeA(path.c_str(), nullptr));
     ASSERT_TRUE(
         GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));

@@ -65,6 +65,20 @@ TEST(AboutActionsTest, SecondToolLookupAndFailedStart) {
     }
 }
 
+// Resolved against the current folder, a relative path could start a program planted there.
+TEST(AboutActionsTest, RelativeToolPathsAreUnavailable) {
+    for (const auto& [path, folder] : {std::pair{"MSINFO32.EXE", ""}, std::pair{"", "MSInfo"}}) {
+        SCOPED_TRACE(std::string(path) + folder);
+        FakePlatform fake;
+        fake.setValue(hkeyLocalMachine, test::toolKey, *path ? "PATH" : "-", platform::regSz, path);
+        fake.setValue(hkeyLocalMachine, folderKey, "MSINFO", platform::regSz, folder);
+        fake.existingFiles = {"MSINFO32.EXE", "MSInfo\\MSINFO32.EXE"};
+        StartSysInfo(fake);
+        EXPECT_EQ(fake.programStarts, std::vector<std::string>{});
+        EXPECT_EQ(fake.messageBoxes.size(), 1U);
+    }
+}
+
 TEST(AboutActionsTest, EmailLinkOpensAndReportsFailures) {
     const struct Case {
         std::string_view name;

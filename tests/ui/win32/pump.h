@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/forms/layout_units.h"
+#include "ui/win32/dpi_scale.h"
 #include "ui/win32/wide_text.h"
 
 namespace sumora::win32 {
@@ -27,13 +28,13 @@ inline std::vector<LONG> placeOf(HWND control) {
     return {box.left, box.top, box.right - box.left, box.bottom - box.top};
 }
 
-// At 96 DPI, 72 points to the inch.
-inline void expectFont(HWND control, const forms::FontFace& font) {
+// 72 points to the inch.
+inline void expectFont(HWND control, const forms::FontFace& font, UINT dpi = 96) {
     LOGFONTW chosen{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof chosen,
                &chosen);
-    EXPECT_EQ(narrow(chosen.lfFaceName), font.family);
-    EXPECT_EQ(chosen.lfHeight, -std::lround(font.pointSize * 96 / 72));
+    EXPECT_EQ(chosen.lfFaceName, windowsFamily(font.family));
+    EXPECT_EQ(chosen.lfHeight, -std::lround(font.pointSize * dpi / 72));
     EXPECT_EQ(chosen.lfWeight, font.bold ? FW_BOLD : FW_NORMAL);
 }
 

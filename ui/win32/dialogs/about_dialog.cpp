@@ -6,6 +6,7 @@
 #include "ui/forms/face_colours.h"
 #include "ui/win32/colour_ref.h"
 #include "ui/win32/dialogs/dialog_form.h"
+#include "ui/win32/dialogs/link_opener.h"
 #include "ui/win32/tool_tips.h"
 #include "ui/win32/wide_text.h"
 
@@ -41,7 +42,7 @@ private:
                 forms::StartSysInfo(platform_);
                 break;
             case forms::DialogCommand::emailLink:
-                forms::followEmailLink(platform_, forms::emailTag(), forms::emailCaption());
+                openEmailLinkInBackground(platform_, window_, GetWindow(window_, GW_OWNER));
                 followed_ = true;
                 InvalidateRect(control("lblemail"), nullptr, TRUE);
                 break;
@@ -56,6 +57,14 @@ private:
             return GetSysColor(COLOR_HOTLIGHT);
         }
         return colorref(followed_ ? forms::followedLinkColour : forms::linkColour);
+    }
+
+    bool handleAppMessage(UINT message, LPARAM lParam) override {
+        if (message != linkOpenedMessage) {
+            return false;
+        }
+        showLinkFailure(platform_, lParam);
+        return true;
     }
 
     HCURSOR pointer(HWND over) const override {

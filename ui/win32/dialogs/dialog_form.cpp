@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/windows_platform.h"
 #include "resources/resource_ids.h"
 #include "ui/win32/centring.h"
 #include "ui/win32/dpi_scale.h"
+#include "ui/win32/dpi_window.h"
 #include "ui/win32/rule.h"
 #include "ui/win32/wide_text.h"
 
@@ -84,6 +86,22 @@ CreateParameters createParameters(const Control& control) {
     return {L"STATIC", 0};
 }
 
+// The dialog manager would scale the window and its fonts itself on a change of DPI, in dialog
+// units of a font this template does not use; the layout does it from the table instead. Looked up
+// at run time: Windows 10 before version 1703 lacks the call.
+void keepDialogManagerFromScaling(HWND dialog) {
+    using Behaviour = BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
+    static const auto setBehaviour = [] {
+        const HMODULE user = GetModuleHandleW(L"user32.dll");
+        return user == nullptr ? nullptr
+                               : reinterpret_cast<Behaviour>(reinterpret_cast<void*>(
+                                     GetProcAddress(user, "SetDialogDpiChangeBehavior")));
+    }();
+    if (setBehaviour != nullptr) {
+        setBehaviour(dialog, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
+    }
+}
+
 // A control that holds others passes their commands on to the dialog.
 LRESULT CALLBACK containerProcedure(HWND container, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR /*id*/, DWORD_PTR dialog) {
@@ -144,16 +162,24 @@ INT_PTR CALLBACK DialogForm::procedure(HWND window, UINT message, WPARAM wParam,
         reinterpret_cast<DialogForm*>(lParam)->window_ = window;
     }
     auto* form = reinterpret_cast<DialogForm*>(GetWindowLongPtrW(window, DWLP_USER));
+    const platform::BoxOwner asking(window);
     return form == nullptr ? FALSE : form->handle(message, wParam, lParam);
 }
 
 INT_PTR DialogForm::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
+            keepDialogManagerFromScaling(window_);
             create();
             layOut(GetDpiForWindow(window_), nullptr);
             load();
             // The dialog manager gives the focus to the first control in tab order.
+            return TRUE;
+        case WM_GETDPISCALEDSIZE:
+            *reinterpret_cast<SIZE*>(lParam) =
+                frameAround(window_, {attributes_.clientWidth, attributes_.clientHeight},
+                            static_cast<UINT>(wParam));
+            SetWindowLongPtrW(window_, DWLP_MSGRESULT, TRUE);
             return TRUE;
         case WM_DPICHANGED:
             layOut(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
@@ -209,7 +235,7 @@ INT_PTR DialogForm::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             drawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
         default:
-            return FALSE;
+            return message >= WM_APP && handleAppMessage(message, lParam) ? TRUE : FALSE;
     }
 }
 
@@ -247,34 +273,32 @@ void DialogForm::create() {
 void DialogForm::layOut(UINT dpi, const RECT* suggested) {
     dpi_ = dpi;
     FontSet fonts(dpi);
-    for (std::size_t row = 0; row < controls_.size(); ++row) {
-        const Control& control = controls_[row];
-        // A line is a rule, whatever its table height.
-        const int height = control.kind == Kind::line ? ruleThickness(dpi) : scaled(control.h, dpi);
-        SetWindowPos(handles_[row], nullptr, scaled(control.x, dpi), scaled(control.y, dpi),
-                     scaled(control.w, dpi), height, SWP_NOZORDER | SWP_NOACTIVATE);
-        if (control.kind == Kind::label || control.kind == Kind::link ||
-            control.kind == Kind::button) {
-            SendMessageW(handles_[row], WM_SETFONT,
-                         reinterpret_cast<WPARAM>(fonts.get(control.font)), TRUE);
+    {
+        const LayoutPass pass(window_);
+        for (std::size_t row = 0; row < controls_.size(); ++row) {
+            const Control& control = controls_[row];
+            RECT bounds = scaledRect(control.x, control.y, control.w, control.h, dpi);
+            // A line is a rule, whatever its table height.
+            if (control.kind == Kind::line) {
+                bounds.bottom = bounds.top + ruleThickness(dpi);
+            }
+            const bool hasText = control.kind == Kind::label || control.kind == Kind::link ||
+                                 control.kind == Kind::button;
+            pass.place(handles_[row], bounds, hasText ? fonts.get(control.font) : nullptr);
         }
     }
     // The controls have their new fonts: the old ones can go.
     fonts_ = std::move(fonts);
 
+    const ClientTwips client{attributes_.clientWidth, attributes_.clientHeight};
     if (suggested != nullptr) {
-        SetWindowPos(window_, nullptr, suggested->left, suggested->top,
-                     suggested->right - suggested->left, suggested->bottom - suggested->top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        fitClientArea(window_, client, dpi, {suggested->left, suggested->top});
         return;
     }
     // Centred in the work area of the screen that the dialog opens on.
-    RECT frame{0, 0, scaled(attributes_.clientWidth, dpi), scaled(attributes_.clientHeight, dpi)};
-    AdjustWindowRectExForDpi(&frame, windowStyle(attributes_), FALSE, windowExStyle, dpi);
-    const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
-    const POINT origin = centredIn(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), size);
-    SetWindowPos(window_, nullptr, origin.x, origin.y, size.cx, size.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    fitClientArea(window_, client, dpi,
+                  centredIn(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST),
+                            frameAround(window_, client, dpi)));
 }
 
 // A picture from its top-left corner at the window's scale, clipped by its box.
@@ -288,7 +312,9 @@ void DialogForm::drawPicture(const DRAWITEMSTRUCT& item) const {
     GetObjectW(pictures_[row].get(), sizeof size, &size);
     HDC source = CreateCompatibleDC(item.hDC);
     HGDIOBJ previous = SelectObject(source, pictures_[row].get());
-    SetStretchBltMode(item.hDC, COLORONCOLOR);
+    // Averaged, not dropped or doubled, pixels: smooth at every scale.
+    SetStretchBltMode(item.hDC, HALFTONE);
+    SetBrushOrgEx(item.hDC, 0, 0, nullptr);
     StretchBlt(item.hDC, 0, 0, pixelsAt(size.bmWidth, dpi_), pixelsAt(size.bmHeight, dpi_), source,
                0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
     SelectObject(source, previous);

@@ -40,6 +40,8 @@ protected:
     virtual void run(forms::DialogCommand command);
     virtual std::optional<COLORREF> textColour(HWND /*control*/) const { return std::nullopt; }
     virtual HCURSOR pointer(HWND /*control*/) const { return nullptr; }
+    // A message of the dialog's own (WM_APP and above); true when it was handled.
+    virtual bool handleAppMessage(UINT /*message*/, LPARAM /*lParam*/) { return false; }
 
     HWND window_ = nullptr;
 

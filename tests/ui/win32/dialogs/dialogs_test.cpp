@@ -122,11 +122,47 @@ TEST(Win32Dialogs, WalkOfEachTableThenOkEnterEscapeAltOOrClose) {
     }
 }
 
+// At each DPI that a move to another monitor brings, sent as the system sends it (Wine cannot
+// change the DPI of a running desktop), the client area and every control fit the table.
+TEST(Win32Dialogs, AboutFitsItsTableAtEachDpi) {
+    drive(owner, about.show, {[](HWND dialog) {
+              const std::vector<HWND> all = descendants(dialog);
+              for (const UINT dpi : {120U, 144U, 168U, 192U}) {
+                  SCOPED_TRACE(dpi);
+                  const auto at = [dpi](int twips) {
+                      return MulDiv(twips, static_cast<int>(dpi), 1440);
+                  };
+                  RECT box{};
+                  GetWindowRect(dialog, &box);
+                  SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                               reinterpret_cast<LPARAM>(&box));
+                  GetClientRect(dialog, &box);
+                  EXPECT_EQ(std::vector<LONG>({box.right, box.bottom}),
+                            std::vector<LONG>({at(forms::aboutWindow.clientWidth),
+                                               at(forms::aboutWindow.clientHeight)}));
+                  for (std::size_t row = 0; row < all.size(); ++row) {
+                      const forms::Control& control = about.controls[row];
+                      SCOPED_TRACE(control.objectName);
+                      const bool line = control.kind == forms::Kind::line;
+                      EXPECT_EQ(placeOf(all[row]),
+                                std::vector<LONG>({at(control.x), at(control.y), at(control.w),
+                                                   line ? MulDiv(1, dpi, 96) : at(control.h)}));
+                      if (!line && control.kind != forms::Kind::picture) {
+                          expectFont(all[row], control.font, dpi);
+                      }
+                  }
+              }
+              PostMessageW(dialog, WM_CLOSE, 0, 0);
+          }});
+}
+
 TEST(Win32Dialogs, LinkIsBlueRedAfterItsDoubleClickOpenedMailOnceAndBlueAgainWhenReopened) {
     const std::string tool = "C:\\Tools\\msinfo32.exe";
     fake.setValue(platform::hkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
                   platform::regSz, tool);
     fake.existingFiles.insert(tool);
+    // Nothing can open the link: the box that says so comes back to the dialog.
+    fake.shellOpenResult = platform::shellOpenFailedNoAssociation;
     const auto link = [](HWND dialog) { return descendants(dialog).back(); };
     drive(owner, about.show,
           {[&](HWND dialog) {
@@ -142,12 +178,17 @@ TEST(Win32Dialogs, LinkIsBlueRedAfterItsDoubleClickOpenedMailOnceAndBlueAgainWhe
                    PostMessageW(link(dialog), message, 0, 0);
                }
            },
+           // The open runs on a thread of its own, which posts back when it is done.
+           [](HWND) { Sleep(300); },
            [&](HWND dialog) {
                EXPECT_EQ(painted(dialog, link(dialog), WM_CTLCOLORSTATIC), RGB(255, 0, 0));
                EXPECT_EQ(fake.shellOpens, std::vector<std::string>{forms::emailTag()});
                SendMessageW(descendants(dialog)[6], BM_CLICK, 0, 0);  // System Info
                EXPECT_EQ(fake.programStarts, std::vector<std::string>{tool});
-               EXPECT_TRUE(fake.messageBoxes.empty());
+               using Box = platform::FakePlatform::MessageBoxCall;
+               EXPECT_EQ(fake.messageBoxes,
+                         std::vector<Box>({{"Unable to run web document (31)",
+                                            platform::MessageStyle::critical, "Web Access"}}));
                PostMessageW(dialog, WM_CLOSE, 0, 0);
            }});
     drive(owner, about.show, {[&](HWND dialog) {
