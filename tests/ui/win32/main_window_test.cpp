@@ -5,6 +5,8 @@
 #include <array>
 #include <memory>
 
+#include <oleacc.h>
+
 #include "tests/platform/fake_platform.h"
 #include "tests/ui/win32/pump.h"
 #include "ui/forms/dialog_controls.h"
@@ -358,6 +360,61 @@ TEST_F(MainWindowTest, MenuEntriesShowTheirBoxOrDialogOrEndTheLoop) {
         EXPECT_EQ(pump(), exits ? 0U : static_cast<WPARAM>(-1));
         EXPECT_EQ(window->handle() == nullptr, exits);
         EXPECT_EQ(focusName(), exits ? "" : "cmdNum7");
+    }
+}
+
+std::vector<HWND> liveRegionChanges;
+
+void CALLBACK recordLiveRegionChange(HWINEVENTHOOK, DWORD, HWND source, LONG object, LONG child,
+                                     DWORD, DWORD) {
+    if (object == OBJID_CLIENT && child == CHILDID_SELF) {
+        liveRegionChanges.push_back(source);
+    }
+}
+
+// What a screen reader reads of a field: its name and its description.
+std::array<std::string, 2> readOut(HWND field) {
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(field, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&accessible)))) {
+        return {"(no object)", ""};
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    std::array<BSTR, 2> texts{};
+    accessible->get_accName(self, &texts[0]);
+    accessible->get_accDescription(self, &texts[1]);
+    accessible->Release();
+    std::array<std::string, 2> read;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        read[i] = texts[i] != nullptr ? narrow(texts[i]) : "";
+        SysFreeString(texts[i]);
+    }
+    return read;
+}
+
+// Narrator and NVDA speak a live region when the window says it changed: "+" changes the operator
+// field and "=" the display, with the focus on the keys all along.
+TEST_F(MainWindowTest, FieldsTellScreenReadersTheirNews) {
+    liveRegionChanges.clear();
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                        recordLiveRegionChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    play("4 + 2 focus:cmdEq Enter");
+    UnhookWinEvent(hook);
+    EXPECT_EQ(liveRegionChanges,
+              (std::vector<HWND>{window->label(Label::lblOp), window->label(Label::lblDisp)}));
+    // Wine's oleacc leaves out what Dynamic Annotation adds, the keys' names as well: there the
+    // descriptions cannot be read back.
+    const bool annotated = readOut(key("cmdOp5"))[0] == "square root";
+    for (const ui::LabelControl& control : ui::labelControls) {
+        const auto [name, description] = readOut(window->label(control.label));
+        EXPECT_EQ(name, text(control.label));
+        if (annotated) {
+            EXPECT_EQ(description, control.accessibleDescription);
+        }
     }
 }
 
