@@ -3,7 +3,8 @@
 Run inside a session bus of its own and on a virtual X display (see CMakeLists.txt). Starts Orca
 with a throwaway home and its debug log on, then the program; types and clicks as a user would
 (xdotool), and judges the lines that Orca logs as "SPEECH OUTPUT" for each step: every result
-is spoken once while the focus stays on the key, and a typed digit only by the key's own words.
+is spoken once while the focus stays on the key, a typed digit only by the key's own words, and
+the About dialog whole.
 Prints what was heard. Every wait is bounded; Orca and the program are ended on every path.
 
 Usage: /usr/bin/python3 screen_reader_test.py PROGRAM
@@ -104,8 +105,8 @@ def xdotool(*arguments):
     subprocess.run(["xdotool", *arguments], check=True, capture_output=True, timeout=WAIT_SECONDS)
 
 
-def click(key_name):
-    """Clicks a key where the accessibility bus says it is on the screen."""
+def click(name, roles=(Atspi.Role.PUSH_BUTTON,)):
+    """Clicks a control where the accessibility bus says it is on the screen."""
     def descendants(accessible):
         for index in range(accessible.get_child_count()):
             child = accessible.get_child_at_index(index)
@@ -113,19 +114,21 @@ def click(key_name):
             yield from descendants(child)
 
     for child in descendants(Atspi.get_desktop(0)):
-        if child.get_role() == Atspi.Role.PUSH_BUTTON and child.get_name() == key_name:
+        if child.get_role() in roles and child.get_name() == name:
             box = child.get_extents(Atspi.CoordType.SCREEN)
             xdotool("mousemove", "--sync", str(box.x + box.width // 2),
                     str(box.y + box.height // 2), "click", "1")
             return
-    raise Failure(f"no key named {key_name!r}")
+    raise Failure(f"nothing to click named {name!r}")
 
 
-def spoken_once(step, said, text):
-    """`text` is spoken as a whole word in exactly one utterance of the step."""
-    count = sum(1 for utterance in said if re.search(rf"(?<!\S){re.escape(text)}(?!\w)", utterance))
-    if count != 1:
-        raise Failure(f"{step}: {text!r} spoken {count} times in {said}")
+def spoken_once(step, said, *texts):
+    """Each text is spoken as a whole word or phrase in exactly one utterance of the step."""
+    for text in texts:
+        pattern = rf"(?<!\S){re.escape(text)}(?!\w)"
+        count = sum(1 for utterance in said if re.search(pattern, utterance))
+        if count != 1:
+            raise Failure(f"{step}: {text!r} spoken {count} times in {said}")
     print(f"ok: {step}: {said}")
 
 
@@ -156,6 +159,15 @@ def check(orca):
     message = "Can't Divide Zero (0)"
     spoken_once("1 / 0 and a click on =", orca.wait_for("the message", rf".*{re.escape(message)}.*"),
                 message)
+
+    # The dialog's summary reaches every text, the short version line and address among them.
+    menus = (Atspi.Role.MENU, Atspi.Role.MENU_ITEM)
+    click("Help", menus)
+    orca.wait_for("the Help menu", r"Help\.?")
+    click("About", menus)
+    said = orca.wait_for("the About dialog", r"About dialog .*")
+    spoken_once("the About dialog", said, "Sumora version 1.0", "Created by", "Email all questions",
+                "sumora@example.com")
 
 
 def main(program):
