@@ -4,15 +4,16 @@
 //
 // Parts: the state and the reset (calculator.cpp), number entry (calculator_entry.cpp), operators
 // and evaluation with the error lock and the range handling (calculator_operators.cpp), the memory
-// register (calculator_memory.cpp), the keyboard routing (keyboard_routing.cpp) and the paste of a
-// number (calculator_paste.cpp, pasted_number.cpp).
+// register (calculator_memory.cpp), the keyboard routing (keyboard_routing.cpp), the paste of a
+// number (calculator_paste.cpp, pasted_number.cpp) and what a key announces (announcement.cpp).
 //
 // The path of a key: the window turns a click into the key's *_Click handler and a typed character
 // into a *_KeyPress handler; the routing moves the focus to the key that stands for the character
 // and calls that key's click handler, so a typed key and a click are the same to the engine. A
 // handler reads the display through the CalculatorView, changes the nine state variables, and
 // writes the three labels, the keys' enabled state, the focus and any message box back to the
-// view. Every failure of a number service ends inside the handler; nothing reaches the window.
+// view; then the view announces the labels whose news the key's name did not say. Every failure
+// of a number service ends inside the handler; nothing reaches the window.
 
 #include <array>
 #include <cstdint>
