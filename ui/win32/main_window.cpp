@@ -199,7 +199,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             for (const forms::KeyControl& control : forms::keyControls) {
                 accessibleNames_.name(key(control.key), control.accessibleName);
             }
-            for (const ui::LabelControl& control : ui::labelControls) {
+            for (const forms::LabelControl& control : forms::labelControls) {
                 accessibleNames_.describeField(label(control.label), control.accessibleDescription);
             }
             return 0;

@@ -406,7 +406,7 @@ TEST_F(MainWindowTest, FieldsTellScreenReadersTheirNews) {
     EXPECT_EQ(focusName(), "cmdEq");
     // Each field is named by its text. Wine's oleacc leaves out what Dynamic Annotation adds (the
     // keys read as their captions there), so the fields' descriptions cannot be read back here.
-    for (const ui::LabelControl& control : ui::labelControls) {
+    for (const forms::LabelControl& control : forms::labelControls) {
         EXPECT_EQ(accessibleName(window->label(control.label)), text(control.label));
     }
 }
