@@ -29,6 +29,7 @@ public:
     void setFocus(Key) override {}
     void showCriticalMessage(std::string_view, std::string_view) override {}
     void beep() override {}
+    void announce(std::span<const Label>) override {}
 
 private:
     std::array<std::string, 3> texts_{"0", "", ""};

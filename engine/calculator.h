@@ -4,17 +4,20 @@
 //
 // Parts: the state and the reset (calculator.cpp), number entry (calculator_entry.cpp), operators
 // and evaluation with the error lock and the range handling (calculator_operators.cpp), the memory
-// register (calculator_memory.cpp), the keyboard routing (keyboard_routing.cpp) and the paste of a
-// number (calculator_paste.cpp, pasted_number.cpp).
+// register (calculator_memory.cpp), the keyboard routing (keyboard_routing.cpp), the paste of a
+// number (calculator_paste.cpp, pasted_number.cpp) and what a key announces (announcement.cpp).
 //
 // The path of a key: the window turns a click into the key's *_Click handler and a typed character
 // into a *_KeyPress handler; the routing moves the focus to the key that stands for the character
 // and calls that key's click handler, so a typed key and a click are the same to the engine. A
 // handler reads the display through the CalculatorView, changes the nine state variables, and
 // writes the three labels, the keys' enabled state, the focus and any message box back to the
-// view. Every failure of a number service ends inside the handler; nothing reaches the window.
+// view; then the view announces the labels whose news the key's name did not say. Every failure
+// of a number service ends inside the handler; nothing reaches the window.
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 #include "engine/calculator_view.h"
 #include "engine/number_value.h"
@@ -47,8 +50,9 @@ public:
     const CalculatorState& state() const { return state_; }
 
     // The one path from the window's keys to the handlers, shared by every front end, test and
-    // fuzz target. A click runs the key's *_Click handler; a character typed while `focused` has
-    // the focus runs that key's *_KeyPress handler, and keys without one ignore it.
+    // fuzz target. A click runs the key's *_Click handler, then has the view announce what it
+    // changed; a character typed while `focused` has the focus runs that key's *_KeyPress
+    // handler, which clicks the key the character stands for; keys without one ignore it.
     void click(Key key);
     void keyPress(Key focused, std::int16_t KeyAscii);
     // Enters the number in the clipboard's `text` by clicking its digit, point and sign keys.
@@ -99,6 +103,14 @@ private:
     void markNewNumber();
     // Clicks the keys in a trial copy of the engine and its view.
     bool entersExactly(const PastedNumber& number) const;
+
+    // The labels' texts in the order of Label.
+    using LabelTexts = std::array<std::string, 3>;
+    LabelTexts labelTexts() const;
+    // The click handler of the key, without the announcement.
+    void press(Key key);
+    // Announces the labels that the key changed in a way its own name does not say.
+    void announceChanges(Key key, const LabelTexts& before);
 
     void keyboard_Press(std::int16_t KeyAscii);
     void cal_Click(std::int16_t key);

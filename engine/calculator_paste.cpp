@@ -19,6 +19,7 @@ public:
 
     std::string text(Label label) const override { return texts_[index(label)]; }
     void setText(Label label, std::string_view text) override { texts_[index(label)] = text; }
+    void announce(std::span<const Label> /*labels*/) override {}
     std::string caption(Key key) const override { return window_.caption(key); }
     bool isEnabled(Key key) const override { return window_.isEnabled(key); }
     void setEnabled(Key /*key*/, bool /*enabled*/) override {}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -8,8 +9,8 @@
 namespace sumora {
 
 // What the engine needs of the main window, and nothing more: the texts of the three labels, the
-// captions, enabled state and focus of the keys, a modal message box with the critical icon and a
-// short audible signal.
+// captions, enabled state and focus of the keys, a modal message box with the critical icon, a
+// short audible signal and a word to screen readers.
 // Each front end's main window implements it; the tests implement it with a recording fake.
 class CalculatorView {
 public:
@@ -17,6 +18,9 @@ public:
 
     virtual std::string text(Label label) const = 0;
     virtual void setText(Label label, std::string_view text) = 0;
+    // Has a screen reader speak the current texts of these labels, in this order, once, without
+    // moving the focus: the news of the key just pressed that its own name does not say.
+    virtual void announce(std::span<const Label> labels) = 0;
 
     virtual std::string caption(Key key) const = 0;
     virtual bool isEnabled(Key key) const = 0;

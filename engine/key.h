@@ -46,6 +46,14 @@ constexpr Key cmdOp(int index) {
     return static_cast<Key>(static_cast<int>(Key::cmdOp0) + index);
 }
 
+constexpr bool isDigitKey(Key key) {
+    return key >= Key::cmdNum0 && key <= Key::cmdNum9;
+}
+
+constexpr bool isOperatorKey(Key key) {
+    return key >= Key::cmdOp0 && key <= Key::cmdOp5;
+}
+
 // The three text fields of the main window.
 enum class Label : std::uint8_t { lblDisp, lblOp, lblMem };
 

@@ -8,22 +8,20 @@ std::int16_t indexIn(Key key, Key first) {
     return static_cast<std::int16_t>(static_cast<int>(key) - static_cast<int>(first));
 }
 
-bool isDigit(Key key) {
-    return key >= Key::cmdNum0 && key <= Key::cmdNum9;
-}
-
-bool isOperator(Key key) {
-    return key >= Key::cmdOp0 && key <= Key::cmdOp5;
-}
-
 }  // namespace
 
 void Calculator::click(Key key) {
-    if (isDigit(key)) {
+    const LabelTexts before = labelTexts();
+    press(key);
+    announceChanges(key, before);
+}
+
+void Calculator::press(Key key) {
+    if (isDigitKey(key)) {
         cmdNum_Click(indexIn(key, Key::cmdNum0));
         return;
     }
-    if (isOperator(key)) {
+    if (isOperatorKey(key)) {
         cmdOp_Click(indexIn(key, Key::cmdOp0));
         return;
     }
@@ -61,9 +59,9 @@ void Calculator::click(Key key) {
 }
 
 void Calculator::keyPress(Key focused, std::int16_t KeyAscii) {
-    if (isDigit(focused)) {
+    if (isDigitKey(focused)) {
         cmdNum_KeyPress(indexIn(focused, Key::cmdNum0), KeyAscii);
-    } else if (isOperator(focused)) {
+    } else if (isOperatorKey(focused)) {
         cmdOp_KeyPress(indexIn(focused, Key::cmdOp0), KeyAscii);
     } else if (focused == Key::cmdPt) {
         cmdPt_KeyPress(KeyAscii);

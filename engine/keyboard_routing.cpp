@@ -35,10 +35,10 @@ void Calculator::keyboard_Press(std::int16_t KeyAscii) {
     // Escape: no key of the window is a cancel button, so it arrives here as a character.
     if (KeyAscii == escapeCode) {
         view_.setFocus(Key::cmdAC);
-        cmdAC_Click();
+        click(Key::cmdAC);
     } else if (KeyAscii == pointCode) {
         view_.setFocus(Key::cmdPt);
-        cmdPt_Click();
+        click(Key::cmdPt);
     } else {
         cal_Click(KeyAscii);
     }
@@ -48,13 +48,13 @@ void Calculator::cal_Click(std::int16_t key) {
     if (key >= '0' && key <= '9') {
         const auto digit = static_cast<std::int16_t>(key - '0');
         view_.setFocus(cmdNum(digit));
-        cmdNum_Click(digit);
+        click(cmdNum(digit));
         return;
     }
     for (std::int16_t index = 0; index < std::ssize(operatorCharacters); ++index) {
         if (key == operatorCharacters[index]) {
             view_.setFocus(cmdOp(index));
-            cmdOp_Click(index);
+            click(cmdOp(index));
             return;
         }
     }

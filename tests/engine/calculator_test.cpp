@@ -222,5 +222,33 @@ TEST(Calculator, PastedNumbers) {
     }
 }
 
+// A screen reader hears what a key changed unless the key's own name said it.
+TEST(Calculator, Announcements) {
+    constexpr std::array<std::string_view, 3> cases[] = {
+        // before, keys, announcements (" / " between keys, "|" between labels)
+        {"4 + 2", "=", "6"},
+        {"4 + 2", "x", "6|x"},
+        {"4 + 2", "'*'", "6|x"},
+        {"4 + 2 =", "5 . '3.'", ""},
+        {"5", "=", ""},
+        {"", "pi +-", "3.1421 / -3.1421"},
+        {"1 /", "0 =", "Can't Divide Zero (0)"},
+        {"4 +-", "Sqr", "Invalid Square Root"},
+        {"6", "M+ M+ M- Mre", "6 / 12 / 6"},
+        {"6 M+ 0", "Mdis AC", "6 / 0"},
+    };
+    for (const auto& [before, keys, heard] : cases) {
+        SCOPED_TRACE(keys);
+        Session session;
+        session.run(before).view.announced().clear();
+        session.run(keys);
+        std::string all;
+        for (const std::string& said : session.view.announced()) {
+            all += (all.empty() ? "" : " / ") + said;
+        }
+        EXPECT_EQ(all, heard);
+    }
+}
+
 }  // namespace
 }  // namespace sumora::testing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,13 +21,22 @@ struct ShownMessage {
 };
 
 // The main window as the engine sees it, with the captions of the real keys, recording every
-// message box and beep. A focus given to a disabled key is kept, so that checks can catch it.
+// message box, beep and announcement. A focus given to a disabled key is kept, so that checks can
+// catch it.
 class FakeCalculatorView : public CalculatorView {
 public:
     FakeCalculatorView() { enabled_.fill(true); }
 
     std::string text(Label label) const override { return texts_[index(label)]; }
     void setText(Label label, std::string_view text) override { texts_[index(label)] = text; }
+    // One entry per announcement: the labels' texts joined by "|".
+    void announce(std::span<const Label> labels) override {
+        std::string said;
+        for (Label label : labels) {
+            said += (said.empty() ? "" : "|") + text(label);
+        }
+        announced_.push_back(said);
+    }
 
     std::string caption(Key key) const override {
         return std::string(forms::keyControl(key).caption);
@@ -44,6 +54,7 @@ public:
     Key focus() const { return focus_; }
     const std::vector<ShownMessage>& messages() const { return messages_; }
     int beeps() const { return beeps_; }
+    std::vector<std::string>& announced() { return announced_; }
 
 private:
     static constexpr std::size_t index(Label label) { return static_cast<std::size_t>(label); }
@@ -56,6 +67,7 @@ private:
     Key focus_ = Key::cmdNum0;
     std::vector<ShownMessage> messages_;
     int beeps_ = 0;
+    std::vector<std::string> announced_;
 };
 
 }  // namespace sumora::testing

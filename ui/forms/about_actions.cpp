@@ -6,6 +6,8 @@
 #include <cstring>
 #include <optional>
 
+#include "ui/forms/version_caption.h"
+
 namespace sumora::forms {
 
 namespace {
@@ -67,6 +69,9 @@ std::string emailTag() {
 }
 std::string emailToolTip() {
     return "email me at " + std::string(authorAddress);
+}
+std::array<std::pair<std::string_view, std::string>, 2> aboutSpokenNames() {
+    return {{{"Label1", std::string(versionSpoken)}, {"lblemail", emailToolTip()}}};
 }
 
 bool GetKeyValue(Platform& platform, RegKey KeyRoot, const std::string& KeyName,

@@ -4,9 +4,11 @@
 // be tested against the fake platform and against a real registry: finding and starting the
 // system-information tool, reading a registry value, and opening the author's mail link.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/platform.h"
 
@@ -19,6 +21,10 @@ inline constexpr std::string_view authorAddress = "sumora@example.com";
 std::string emailCaption();
 std::string emailTag();
 std::string emailToolTip();
+
+// Screen-reader names, by object name, for the labels too short for a dialog summary, which skips
+// a label of fewer than three words: the version line and the address.
+std::array<std::pair<std::string_view, std::string>, 2> aboutSpokenNames();
 
 // Reads the value `SubKeyRef` of the key `KeyName` under `KeyRoot` into `KeyVal`: REG_SZ as its
 // text, REG_DWORD as the signed decimal text of the number; a value of any other type counts as

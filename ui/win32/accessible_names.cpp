@@ -2,9 +2,21 @@
 
 #include "ui/win32/accessible_names.h"
 
+#include <iterator>
+
 #include "ui/win32/wide_text.h"
 
 namespace sumora::win32 {
+
+namespace {
+
+// UI Automation's LiveSetting property, which the headers of some compilers lack; its value 1 is
+// a polite live region.
+DEFINE_GUID(liveSettingProperty, 0xc12bcd8e, 0x2a8e, 0x4950, 0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d,
+            0x58, 0xeb);
+constexpr LONG politeLiveRegion = 1;
+
+}  // namespace
 
 void AccessibleNames::start() {
     comStarted_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
@@ -33,20 +45,37 @@ bool AccessibleNames::name(HWND control, std::string_view accessibleName) {
                                          PROPID_ACC_NAME, name.c_str()))) {
         return false;
     }
-    named_.push_back(control);
+    annotated_.push_back(control);
     return true;
+}
+
+bool AccessibleNames::describeField(HWND field, std::string_view description) {
+    if (services_ == nullptr) {
+        return false;
+    }
+    const std::wstring text = widen(description);
+    VARIANT live{};
+    live.vt = VT_I4;
+    live.lVal = politeLiveRegion;
+    const auto object = static_cast<DWORD>(OBJID_CLIENT);
+    const bool described =
+        SUCCEEDED(services_->SetHwndPropStr(field, object, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                                            text.c_str())) &&
+        SUCCEEDED(services_->SetHwndProp(field, object, CHILDID_SELF, liveSettingProperty, live));
+    annotated_.push_back(field);
+    return described;
 }
 
 void AccessibleNames::clear() {
     if (services_ == nullptr) {
         return;
     }
-    MSAAPROPID property = PROPID_ACC_NAME;
-    for (HWND control : named_) {
+    MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION, liveSettingProperty};
+    for (HWND control : annotated_) {
         services_->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                  &property, 1);
+                                  properties, static_cast<int>(std::size(properties)));
     }
-    named_.clear();
+    annotated_.clear();
 }
 
 }  // namespace sumora::win32

@@ -1,8 +1,10 @@
 #pragma once
 
 // Names for screen readers through Dynamic Annotation: a push button otherwise reads out its
-// caption, and "Sqr" or "+ -" say little. Where the service is missing the keys keep their
-// captions as names and the window works as before.
+// caption, and "Sqr" or "+ -" say little. The text fields keep their text as their name and get a
+// description that says which field they are; each is a polite live region, which Narrator and
+// NVDA speak when the window raises a live-region change for it. Where the service is missing the
+// keys keep their captions as names and the window works as before.
 
 #include <windows.h>
 
@@ -25,13 +27,15 @@ public:
     void start();
     // False when the name could not be set.
     bool name(HWND control, std::string_view accessibleName);
+    // False when the field could not be annotated.
+    bool describeField(HWND field, std::string_view description);
     // Drops the names before the controls go away, as the service asks.
     void clear();
 
 private:
     bool comStarted_ = false;
     IAccPropServices* services_ = nullptr;
-    std::vector<HWND> named_;
+    std::vector<HWND> annotated_;
 };
 
 }  // namespace sumora::win32

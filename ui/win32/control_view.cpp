@@ -18,6 +18,14 @@ void ControlView::setText(Label which, std::string_view text) {
     InvalidateRect(label(which), nullptr, TRUE);
 }
 
+void ControlView::announce(std::span<const Label> labels) {
+    // Each field is a live region named by its text (see AccessibleNames), which a screen reader
+    // speaks when told of the change.
+    for (Label which : labels) {
+        NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, label(which), OBJID_CLIENT, CHILDID_SELF);
+    }
+}
+
 std::string ControlView::caption(Key which) const {
     return narrow(windowText(key(which)));
 }

@@ -21,6 +21,7 @@ public:
 
     std::string text(Label label) const override;
     void setText(Label label, std::string_view text) override;
+    void announce(std::span<const Label> labels) override;
 
     std::string caption(Key key) const override;
     bool isEnabled(Key key) const override;

@@ -203,6 +203,9 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             for (const forms::KeyControl& control : forms::keyControls) {
                 accessibleNames_.name(key(control.key), control.accessibleName);
             }
+            for (const forms::LabelControl& control : forms::labelControls) {
+                accessibleNames_.describeField(label(control.label), control.accessibleDescription);
+            }
             return 0;
         case WM_DESTROY:
             accessibleNames_.clear();

@@ -5,6 +5,8 @@
 #include <array>
 #include <memory>
 
+#include <oleacc.h>
+
 #include "tests/platform/fake_platform.h"
 #include "tests/ui/win32/pump.h"
 #include "ui/forms/dialog_controls.h"
@@ -406,6 +408,54 @@ TEST_F(MainWindowTest, MenuEntriesShowTheirBoxOrDialogOrEndTheLoop) {
         EXPECT_EQ(pump(), exits ? 0U : static_cast<WPARAM>(-1));
         EXPECT_EQ(window->handle() == nullptr, exits);
         EXPECT_EQ(focusName(), exits ? "" : "cmdNum7");
+    }
+}
+
+std::vector<HWND> liveRegionChanges;
+
+void CALLBACK recordLiveRegionChange(HWINEVENTHOOK, DWORD, HWND source, LONG object, LONG child,
+                                     DWORD, DWORD) {
+    if (object == OBJID_CLIENT && child == CHILDID_SELF) {
+        liveRegionChanges.push_back(source);
+    }
+}
+
+// What a screen reader reads as a control's name.
+std::string accessibleName(HWND control) {
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                          IID_IAccessible,
+                                          reinterpret_cast<void**>(&accessible)))) {
+        return "(no object)";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    accessible->get_accName(self, &name);
+    accessible->Release();
+    const std::string read = name != nullptr ? narrow(name) : "";
+    SysFreeString(name);
+    return read;
+}
+
+// Narrator and NVDA speak a live region when the window says it changed: "+" changes the operator
+// field and "=" the display, with the focus on the keys all along.
+TEST_F(MainWindowTest, FieldsTellScreenReadersTheirNews) {
+    liveRegionChanges.clear();
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                        recordLiveRegionChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    play("4 + 2 focus:cmdEq Enter");
+    UnhookWinEvent(hook);
+    EXPECT_EQ(liveRegionChanges,
+              (std::vector<HWND>{window->label(Label::lblOp), window->label(Label::lblDisp)}));
+    EXPECT_EQ(focusName(), "cmdEq");
+    // Each field is named by its text. Wine's oleacc leaves out what Dynamic Annotation adds (the
+    // keys read as their captions there), so the fields' descriptions cannot be read back here.
+    for (const forms::LabelControl& control : forms::labelControls) {
+        EXPECT_EQ(accessibleName(window->label(control.label)), text(control.label));
     }
 }
 

@@ -42,6 +42,9 @@ AboutDialog::AboutDialog(platform::Platform& platform, QWidget* mainWindow)
     link->setProperty("tag", qtText(forms::emailTag()));
     link->setToolTip(qtText(forms::emailToolTip()));
     link->setCursor(handCursor());
+    for (const auto& [objectName, spoken] : forms::aboutSpokenNames()) {
+        findChild<QWidget*>(qtText(objectName))->setAccessibleName(qtText(spoken));
+    }
     setTextColour(*link, forms::linkColour);
 
     placeInScreenCentre(*this);

@@ -23,8 +23,7 @@ void FieldLabel::showText(const QString& text) {
     if (text == this->text()) {
         return;
     }
-    // A label with no accessible name of its own is named by its text, and announces each new
-    // text as a change of that name.
+    // A label with no accessible name of its own is named by its text.
     setText(text);
     setToolTip(text);
 }

@@ -7,10 +7,9 @@
 namespace sumora::qt {
 
 // A text field of the window. Its text is always the whole text it was given: the tooltip and,
-// for assistive technology, the accessible name, announced on every change; so the field has no
-// accessible name of its own. Only the drawing adapts: a text wider than the field's free part is
-// drawn in a smaller font and, past a legible floor, as its last part behind an ellipsis (see
-// ui/forms/text_fitting.h).
+// for assistive technology, the accessible name; so the field has no accessible name of its own.
+// Only the drawing adapts: a text wider than the field's free part is drawn in a smaller font and,
+// past a legible floor, as its last part behind an ellipsis (see ui/forms/text_fitting.h).
 class FieldLabel final : public QLabel {
 public:
     using QLabel::QLabel;

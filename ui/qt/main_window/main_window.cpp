@@ -11,6 +11,7 @@
 #include "ui/forms/main_window_controls.h"
 #include "ui/forms/version_caption.h"
 #include "ui/qt/horizontal_rule.h"
+#include "ui/qt/main_window/announcer.h"
 #include "ui/qt/main_window/copy_commands.h"
 #include "ui/qt/main_window/field_label.h"
 #include "ui/qt/main_window/key_button.h"
@@ -31,7 +32,7 @@ MainWindow::MainWindow(platform::Platform& platform)
     : QMainWindow(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                                Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowCloseButtonHint),
-      view_(keys_, labels_, platform),
+      view_(keys_, labels_, announcer_, platform),
       engine_(view_),
       menuCommands_(platform, *this) {
     setObjectName("frmSumora");
@@ -49,6 +50,7 @@ MainWindow::MainWindow(platform::Platform& platform)
 
     buildKeys(client);
     buildLabels(client);
+    announcer_ = new Announcer(client);
     addCopyCommands(*this, *labels_[static_cast<std::size_t>(Label::lblDisp)],
                     *labels_[static_cast<std::size_t>(Label::lblMem)]);
     addPasteCommands(*this, *labels_[static_cast<std::size_t>(Label::lblDisp)], engine_);

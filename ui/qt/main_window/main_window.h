@@ -35,6 +35,7 @@ private:
 
     KeyButtons keys_{};
     Labels labels_{};
+    Announcer* announcer_ = nullptr;
     WidgetView view_;
     Calculator engine_;
     MenuCommands menuCommands_;

@@ -1,15 +1,18 @@
 #include "ui/qt/main_window/widget_view.h"
 
 #include <QApplication>
+#include <QStringList>
 
+#include "ui/qt/main_window/announcer.h"
 #include "ui/qt/main_window/field_label.h"
 #include "ui/qt/main_window/key_button.h"
 #include "ui/qt/qt_conversions.h"
 
 namespace sumora::qt {
 
-WidgetView::WidgetView(const KeyButtons& keys, const Labels& labels, platform::Platform& platform)
-    : keys_(keys), labels_(labels), platform_(platform) {}
+WidgetView::WidgetView(const KeyButtons& keys, const Labels& labels, Announcer* const& announcer,
+                       platform::Platform& platform)
+    : keys_(keys), labels_(labels), announcer_(announcer), platform_(platform) {}
 
 std::string WidgetView::text(Label which) const {
     return label(which).text().toStdString();
@@ -17,6 +20,15 @@ std::string WidgetView::text(Label which) const {
 
 void WidgetView::setText(Label which, std::string_view text) {
     label(which).showText(qtText(text));
+}
+
+void WidgetView::announce(std::span<const Label> labels) {
+    // One message, so that the second text does not cut the first one short.
+    QStringList texts;
+    for (Label which : labels) {
+        texts << label(which).text();
+    }
+    announcer_->say(texts.join(u", "));
 }
 
 std::string WidgetView::caption(Key which) const {

@@ -7,6 +7,7 @@
 
 namespace sumora::qt {
 
+class Announcer;
 class FieldLabel;
 class KeyButton;
 
@@ -14,13 +15,16 @@ using KeyButtons = std::array<KeyButton*, keyCount>;
 using Labels = std::array<FieldLabel*, 3>;
 
 // The engine's view over the window's widgets. Texts cross as UTF-8; message boxes go through the
-// platform so that tests can answer them without a modal loop.
+// platform so that tests can answer them without a modal loop. The widgets are created after the
+// view, so it holds references to where the window keeps them.
 class WidgetView final : public CalculatorView {
 public:
-    WidgetView(const KeyButtons& keys, const Labels& labels, platform::Platform& platform);
+    WidgetView(const KeyButtons& keys, const Labels& labels, Announcer* const& announcer,
+               platform::Platform& platform);
 
     std::string text(Label label) const override;
     void setText(Label label, std::string_view text) override;
+    void announce(std::span<const Label> labels) override;
 
     std::string caption(Key key) const override;
     bool isEnabled(Key key) const override;
@@ -36,6 +40,7 @@ private:
 
     const KeyButtons& keys_;
     const Labels& labels_;
+    Announcer* const& announcer_;
     platform::Platform& platform_;
 };
 

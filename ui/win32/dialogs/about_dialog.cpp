@@ -4,6 +4,7 @@
 #include "ui/forms/about_actions.h"
 #include "ui/forms/dialog_controls.h"
 #include "ui/forms/face_colours.h"
+#include "ui/win32/accessible_names.h"
 #include "ui/win32/colour_ref.h"
 #include "ui/win32/dialogs/dialog_form.h"
 #include "ui/win32/dialogs/link_opener.h"
@@ -31,6 +32,10 @@ private:
         HWND link = control("lblemail");
         SetWindowTextW(link, widen(forms::emailCaption()).c_str());
         addToolTip(createToolTips(window_), link, widen(forms::emailToolTip()));
+        names_.start();
+        for (const auto& [objectName, spoken] : forms::aboutSpokenNames()) {
+            names_.name(control(objectName), spoken);
+        }
     }
 
     void run(forms::DialogCommand command) override {
@@ -73,6 +78,7 @@ private:
 
     platform::Platform& platform_;
     HCURSOR hand_;
+    AccessibleNames names_;
     // Red once the link was clicked, until the dialog is unloaded.
     bool followed_ = false;
 };

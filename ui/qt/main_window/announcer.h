@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+
+namespace sumora::qt {
+
+// A word to screen readers that leaves the focus where it is. Orca reads neither the name changes
+// of a label nor those of anything but the focused object, but it speaks a notification when one
+// appears. So this is an invisible notification that appears and hides again for each message,
+// named by the message.
+class Announcer final : public QWidget {
+public:
+    explicit Announcer(QWidget* parent);
+
+    void say(const QString& message);
+};
+
+}  // namespace sumora::qt
