@@ -12,6 +12,8 @@ namespace sumora::qt {
 // drawn in a smaller font and, past a legible floor, as its last part behind an ellipsis (see
 // ui/forms/text_fitting.h).
 class FieldLabel final : public QLabel {
+    Q_OBJECT
+
 public:
     using QLabel::QLabel;
 
