@@ -47,7 +47,8 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The keys' captions were laid out for Arial; Liberation Sans has its metrics.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+# The keys' captions were laid out for Arial; Liberation Sans has its metrics. Qt's Wayland
+# platform plugin is a package of its own; without it a Wayland-only session cannot show the window.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${SUMORA_HOMEPAGE_URL}")
 include(CPack)

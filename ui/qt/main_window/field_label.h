@@ -11,6 +11,8 @@ namespace sumora::qt {
 // Only the drawing adapts: a text wider than the field's free part is drawn in a smaller font and,
 // past a legible floor, as its last part behind an ellipsis (see ui/forms/text_fitting.h).
 class FieldLabel final : public QLabel {
+    Q_OBJECT
+
 public:
     using QLabel::QLabel;
 

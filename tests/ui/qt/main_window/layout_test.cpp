@@ -75,11 +75,11 @@ TEST(DarkTheme, KeysFieldsAndLinkStayReadable) {
     const QPalette light = QApplication::palette();
     QPalette dark;
     for (const auto& [role, colour] : {std::pair(QPalette::Window, QColor(53, 53, 53)),
-                                      std::pair(QPalette::Button, QColor(53, 53, 53)),
-                                      std::pair(QPalette::Base, QColor(30, 30, 30)),
-                                      std::pair(QPalette::WindowText, QColor(Qt::white)),
-                                      std::pair(QPalette::ButtonText, QColor(Qt::white)),
-                                      std::pair(QPalette::Text, QColor(Qt::white))}) {
+                                       std::pair(QPalette::Button, QColor(53, 53, 53)),
+                                       std::pair(QPalette::Base, QColor(30, 30, 30)),
+                                       std::pair(QPalette::WindowText, QColor(Qt::white)),
+                                       std::pair(QPalette::ButtonText, QColor(Qt::white)),
+                                       std::pair(QPalette::Text, QColor(Qt::white))}) {
         dark.setColor(role, colour);
     }
     QApplication::setPalette(dark);
