@@ -8,6 +8,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/utf16.h"
+
 namespace sumora::platform {
 
 namespace {
@@ -20,15 +22,6 @@ HKEY toHkey(RegKey key) {
         return reinterpret_cast<HKEY>(static_cast<LONG_PTR>(root32));
     }
     return reinterpret_cast<HKEY>(key);
-}
-
-std::wstring wide(std::string_view utf8) {
-    const int size = static_cast<int>(utf8.size());
-    std::wstring text(
-        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)),
-        L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), static_cast<int>(text.size()));
-    return text;
 }
 
 thread_local HWND boxOwner = nullptr;
@@ -47,7 +40,7 @@ HWND BoxOwner::current() {
 
 void WindowsPlatform::messageBox(std::string_view prompt, MessageStyle style,
                                  std::string_view title) {
-    MessageBoxW(BoxOwner::current(), wide(prompt).c_str(), wide(title).c_str(),
+    MessageBoxW(BoxOwner::current(), widen(prompt).c_str(), widen(title).c_str(),
                 static_cast<UINT>(style));
 }
 

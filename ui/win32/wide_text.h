@@ -1,16 +1,19 @@
 #pragma once
 
-// The tables hold UTF-8; the wide-character API takes UTF-16. Converted once, at the boundary.
+// The tables hold UTF-8; the wide-character API takes UTF-16. Converted once, at the boundary,
+// by the platform's conversions.
 
 #include <windows.h>
 
 #include <string>
-#include <string_view>
+
+#include "platform/utf16.h"
 
 namespace sumora::win32 {
 
-std::wstring widen(std::string_view utf8);
-std::string narrow(std::wstring_view utf16);
+using platform::narrow;
+using platform::widen;
+
 // A window's caption or a control's text, whole.
 std::wstring windowText(HWND window);
 
