@@ -47,7 +47,7 @@ bool PosixPlatform::startProgram(const std::string& path) {
 std::string PosixPlatform::findFile(const std::string& path) {
     const auto slash = path.rfind('/');
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    struct stat info{};
+    struct stat info = {};
     if (name.empty() || name.front() == '.' || ::stat(path.c_str(), &info) != 0 ||
         !S_ISREG(info.st_mode)) {
         return {};

@@ -41,7 +41,7 @@ bool startDetached(const std::vector<std::string>& arguments) {
 }
 
 bool isExecutableFile(const std::string& path) {
-    struct stat info{};
+    struct stat info = {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
            ::access(path.c_str(), X_OK) == 0;
 }

@@ -119,7 +119,7 @@ int wmain(int argc, wchar_t* argv[]) {
 
     std::vector<Sample> medians;
     for (const auto& taken : samples) {
-        const auto medianOf = [&](double Sample::* field) {
+        const auto medianOf = [&](auto field) {
             std::vector<double> values;
             for (const Sample& s : taken) {
                 values.push_back(s.*field);
