@@ -27,10 +27,17 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
 
 void Announcer::say(const QString& message) {
     setAccessibleName(message);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Newer Orca drops an appearance that is undone before it reads it, so a notification that
+    // shows and hides again would go unheard there.
+    QAccessibleAnnouncementEvent announcement(this, message);
+    QAccessible::updateAccessibility(&announcement);
+#else
     // Each appearance is one announcement; hidden again, it is not in the way of a review of the
     // window.
     show();
     hide();
+#endif
 }
 
 }  // namespace sumora::qt

@@ -5,9 +5,10 @@
 namespace sumora::qt {
 
 // A word to screen readers that leaves the focus where it is. Orca reads neither the name changes
-// of a label nor those of anything but the focused object, but it speaks a notification when one
-// appears. So this is an invisible notification that appears and hides again for each message,
-// named by the message.
+// of a label nor those of anything but the focused object. Since Qt 6.8 an announcement event
+// says it, and Orca 46 and later speak those. Older Orca speaks a notification when one appears,
+// so with an older Qt this is an invisible notification that appears and hides again for each
+// message, named by the message.
 class Announcer final : public QWidget {
 public:
     explicit Announcer(QWidget* parent);
