@@ -177,6 +177,9 @@ def check(orca):
     said = orca.wait_for("the About dialog", r"About dialog .*")
     spoken_once("the About dialog", said, "Sumora version 1.0", "Created by", "Email all questions",
                 "sumora@example.com")
+    # From the summary straight to the focused button: the picture it stands on is not announced.
+    if not re.fullmatch(r"OK (?:push )?button\.?", said[-1]) or len(said) != 2:
+        raise Failure(f"the About dialog: more than its summary and its OK button: {said}")
 
 
 def main(program):

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "ui/qt/dialogs/link_label.h"
+#include "ui/qt/dialogs/picture_box.h"
 #include "ui/qt/horizontal_rule.h"
 
 namespace sumora::qt {
@@ -42,7 +43,7 @@ QString resourceOf(forms::Picture picture) {
 QWidget* createWidget(const forms::Control& control, QWidget* container) {
     switch (control.kind) {
         case forms::Kind::picture: {
-            auto* picture = new QLabel(container);
+            auto* picture = new PictureBox(container);
             // A picture that is missing leaves the box empty.
             picture->setPixmap(QPixmap(resourceOf(control.picture)));
             picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,25 +1,11 @@
 #include "ui/qt/main_window/announcer.h"
 
-#include <QAccessibleWidget>
+#include "ui/qt/accessible_role.h"
 
 namespace sumora::qt {
 
-namespace {
-
-QAccessibleInterface* notificationFor(const QString& /*className*/, QObject* object) {
-    auto* announcer = dynamic_cast<Announcer*>(object);
-    return announcer == nullptr ? nullptr
-                                : new QAccessibleWidget(announcer, QAccessible::Notification);
-}
-
-}  // namespace
-
 Announcer::Announcer(QWidget* parent) : QWidget(parent) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(notificationFor);
-        return true;
-    }();
-    (void)factoryInstalled;
+    readWidgetsInRole<Announcer, QAccessible::Notification>();
     setFocusPolicy(Qt::NoFocus);
     setFixedSize(0, 0);
     hide();
