@@ -1,5 +1,7 @@
 #include "ui/qt/main_window/announcer.h"
 
+#include <QAccessible>
+
 #include "ui/qt/accessible_role.h"
 
 namespace sumora::qt {
@@ -12,15 +14,15 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
 }
 
 void Announcer::say(const QString& message) {
-    setAccessibleName(message);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Newer Orca drops an appearance that is undone before it reads it, so a notification that
-    // shows and hides again would go unheard there.
+    // shows and hides again would go unheard there. The event carries the message itself.
     QAccessibleAnnouncementEvent announcement(this, message);
     QAccessible::updateAccessibility(&announcement);
 #else
-    // Each appearance is one announcement; hidden again, it is not in the way of a review of the
-    // window.
+    // Each appearance is one announcement, read by the name; hidden again, it is not in the way of
+    // a review of the window.
+    setAccessibleName(message);
     show();
     hide();
 #endif
